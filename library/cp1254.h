@@ -12,6 +12,9 @@ std::string Cp1254ToUtf8(std::string_view bytes);
 std::string Utf8ToCp1254(std::string_view utf8);
 // Number of characters (code points) in a UTF-8 text.
 std::size_t Utf8Length(std::string_view utf8);
+// Size in bytes of the character starting at byte `pos` (pos < size): 1 for ASCII and for a
+// malformed sequence, whose first byte then counts as one character of its own.
+std::size_t Utf8CharSize(std::string_view utf8, std::size_t pos);
 // The text as shown: NUL characters become blanks.
 std::string ShownText(std::string_view utf8);
 
