@@ -1,0 +1,108 @@
+// Runs the real ritmora-cli against a folder holding a library file placed by the test.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "library/cp1254.h"
+#include "library/list_line.h"
+#include "library/usul_record.h"
+#include "tests/library/temp_folder.h"
+
+namespace ritmora {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+};
+
+// Stdout and exit code of ritmora-cli --dir folder <words>; stderr is kept in err.txt.
+CliRun RunCli(const fs::path& folder, const std::string& words) {
+    const std::string command = std::string("'") + RITMORA_CLI_PATH + "' --dir '" +
+                                folder.string() + "' " + words + " 2>'" +
+                                (folder / "err.txt").string() + "'";
+    CliRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return run;
+    std::array<char, 4096> buffer;
+    std::size_t got;
+    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), got);
+    const int status = pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+class CliLibrary : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::vector<std::uint8_t> file;
+        for (int slot = 1; slot <= kRecordCount; ++slot) {
+            UsulRecord record = EmptySlotRecord();
+            if (slot == 12) {
+                record.name = "Türk aksağı";
+                record.beats = 5;
+                record.mertebe = 8;
+                record.Cell(1) = {16, 0, 3, "Düm", 0, 0, 0};
+                record.Cell(5) = {0, 16, 2, "Tek", 0, 0, 0};
+                record.Cell(9) = {0, 8, 1, "Tek", 1, 0, 0};
+                record.Cell(20).loudness = 2;  // holds something though it carries no time
+                record.totalDuration = 40;
+            }
+            const RecordBytes bytes = slot == kRecordCount ? EncodeSettingsRecord({})
+                                                           : EncodeUsulRecord(record);
+            file.insert(file.end(), bytes.begin(), bytes.end());
+        }
+        testing::WriteAll(folder_.path() / "usuller.usl", file);
+    }
+    testing::TempFolder folder_;
+};
+
+TEST_F(CliLibrary, ListPrintsAllSlots) {
+    const CliRun run = RunCli(folder_.path(), "list");
+    ASSERT_EQ(run.exitCode, 0);
+    const auto lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 255u);
+    EXPECT_EQ(lines[11], " 12    5/8   Türk aksağı" + std::string(29, ' '));
+    EXPECT_EQ(lines[186], "187     /8" + std::string(43, ' '));
+    for (const auto& line : lines) EXPECT_EQ(Utf8Length(line), 53u);
+}
+
+TEST_F(CliLibrary, ShowPrintsHeaderAndCellsInUse) {
+    const CliRun run = RunCli(folder_.path(), "show 12");
+    ASSERT_EQ(run.exitCode, 0);
+    const auto lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[0], "slot 12: Türk aksağı");
+    EXPECT_EQ(lines[1],
+              "time signature 5/8, total duration 40, expected total 40, last ring in use 9");
+    EXPECT_EQ(lines[3], "   1    16    0        3    \"Düm\"         0");
+    EXPECT_EQ(lines[5], "   9     0    8        1    \"Tek\"         1");
+    EXPECT_EQ(lines[6], "  20     0    0        2    \"   \"         0");
+}
+
+TEST_F(CliLibrary, UsageAndFailures) {
+    for (const char* words : {"show", "show 0", "show 256", "show 1x", "show 1 2", "list x"}) {
+        EXPECT_EQ(RunCli(folder_.path(), words).exitCode, 2) << words;
+    }
+    // A library of the wrong size is refused with exit 1 and left as it was.
+    fs::resize_file(folder_.path() / "usuller.usl", 1000);
+    EXPECT_EQ(RunCli(folder_.path(), "list").exitCode, 1);
+    EXPECT_EQ(fs::file_size(folder_.path() / "usuller.usl"), 1000u);
+}
+
+}  // namespace
+}  // namespace ritmora
