@@ -50,9 +50,9 @@ struct NotationScene {
 NotationScene BuildEmptyStaffScene(int rows);
 // The whole drawing of an usul (göster): the empty staff for RowCountForLastRing(MevcutHalka)
 // rows, then glyphs, dots, syllables, loudness letters and separators of rings 1..MevcutHalka.
+// loudnessLetters: the letters of loudness 3, 2 and 1 (loud, medium, soft).
 NotationScene BuildNotationScene(const UsulRecord& usul,
-                                 const std::array<std::string, 3>& loudnessLetters /* loud,
-                                 medium, soft */);
+                                 const std::array<std::string, 3>& loudnessLetters);
 
 // Pixels of one (birNoktaKoy) or two (ikiNoktaKoy) augmentation dots, relative to the glyph's
 // left edge and the staff line; empty for other counts.
