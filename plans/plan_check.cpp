@@ -1,1 +1,137 @@
-// (to be written)
+#include "plans/plan_check.h"
+
+#include <fstream>
+#include <system_error>
+#include <utility>
+
+#include "library/cp1254.h"
+#include "plans/plan_file.h"
+#include "plans/plan_line.h"
+#include "plans/plan_syntax.h"
+
+namespace ritmora {
+namespace {
+
+struct Column {
+    std::size_t first;  // 1-based
+    std::size_t width;
+};
+constexpr Column kColumns[kPlanFieldCount] = {{1, 17}, {20, 4}, {26, 4}, {32, 3}, {37, 7}};
+
+PlanCheckResult Fault(int messageIndex, int line) {
+    PlanCheckResult result;
+    result.messageIndex = messageIndex;
+    result.line = line;
+    return result;
+}
+
+std::string NormalisedLine(const std::string& columns) {
+    return CollapseBlanks(TrimBlanks(columns));
+}
+
+}  // namespace
+
+std::string PlanColumns(const std::vector<std::string>& fields) {
+    // One entry per character, so UTF-8 letters take one column each.
+    std::vector<std::string> cells(kPlanLineWidth, " ");
+    for (std::size_t f = 0; f < fields.size() && f < kPlanFieldCount; ++f) {
+        const std::string& field = fields[f];
+        std::size_t pos = 0;
+        for (std::size_t i = 0; i < kColumns[f].width && pos < field.size(); ++i) {
+            const std::size_t size = Utf8CharSize(field, pos);
+            cells[kColumns[f].first - 1 + i] = field.substr(pos, size);
+            pos += size;
+        }
+    }
+    std::string line;
+    for (const std::string& cell : cells) line += cell;
+    return line;
+}
+
+PlanCheckResult ValidatePlan(std::string_view planText, std::string_view planName,
+                             UsulLibrary& library) {
+    if (planText.empty()) return Fault(27, 0);
+    if (planName.empty()) return Fault(26, 0);
+
+    std::vector<std::vector<std::string>> rows;
+    int lineNumber = 0;
+    for (const std::string& raw : SplitLines(planText)) {
+        const std::string line = NormalisedLine(raw);
+        if (line.empty()) continue;
+        ++lineNumber;
+        const PlanLineCheck check = CheckPlanLine(line, library);
+        if (check.messageIndex != 0) return Fault(check.messageIndex, lineNumber);
+        rows.push_back(SplitAtBlanks(line));
+    }
+    // A text of blank lines only holds no passage: the empty-text message fits it.
+    if (rows.empty()) return Fault(27, 0);
+
+    PlanCheckResult result;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::string columns = PlanColumns(rows[i]);
+        // Cutting a field to its column can change its value ("20800e-2" becomes "20800e-");
+        // the saved line must pass the same check, or rendering would refuse the file.
+        const PlanLineCheck check = CheckPlanLine(NormalisedLine(columns), library);
+        if (check.messageIndex != 0) {
+            return Fault(check.messageIndex, static_cast<int>(i + 1));
+        }
+        if (i > 0) result.normalisedText += "\r\n";
+        result.normalisedText += columns;
+        result.passageNames.push_back(rows[i][0]);
+    }
+
+    const std::string stem = FoldTurkishLetters(TrimBlanks(planName));
+    if (!IsUsableFileStem(stem)) return Fault(kUnusablePlanName, 0);
+    result.fileName = stem + ".txt";
+    return result;
+}
+
+bool WritePlanFile(const std::filesystem::path& planFolder, const PlanCheckResult& result,
+                   std::string* error) {
+    auto fail = [error](std::string reason) {
+        if (error != nullptr) *error = std::move(reason);
+        return false;
+    };
+    const std::string& name = result.fileName;
+    constexpr std::string_view kExtension = ".txt";
+    if (name.size() <= kExtension.size() ||
+        name.compare(name.size() - kExtension.size(), kExtension.size(), kExtension) != 0 ||
+        !IsUsableFileStem(std::string_view(name).substr(0, name.size() - kExtension.size()))) {
+        return fail("unusable plan file name '" + name + "'");
+    }
+    std::error_code code;
+    if (!std::filesystem::is_directory(planFolder, code)) {
+        return fail("the plan folder " + planFolder.string() + " does not exist");
+    }
+    const std::filesystem::path target = planFolder / PathFromUtf8(name);
+    const std::filesystem::path temporary = planFolder / PathFromUtf8("~" + name + ".tmp");
+    const std::string bytes = Utf8ToCp1254(result.normalisedText + "\r\n");
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out) {
+            std::filesystem::remove(temporary, code);
+            return fail("cannot write " + temporary.string());
+        }
+    }
+    std::filesystem::rename(temporary, target, code);
+    if (code) {
+        const std::string reason = "cannot replace " + target.string() + ": " + code.message();
+        std::filesystem::remove(temporary, code);
+        return fail(reason);
+    }
+    return true;
+}
+
+const std::string& PlanNameRefusalText(bool turkish) {
+    static const std::string kTurkish =
+        "Bu plan adı dosya adı olarak kullanılamaz. Lütfen boş olmayan, / \\ : * ? \" < > | "
+        "veya .. içermeyen bir isim verin.";
+    static const std::string kEnglish =
+        "This plan name cannot be used as a file name. Please give a name that is not empty "
+        "and holds none of / \\ : * ? \" < > | or \"..\".";
+    return turkish ? kTurkish : kEnglish;
+}
+
+}  // namespace ritmora
