@@ -1,0 +1,80 @@
+#include "app/usul_boxes.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "library/rounding.h"
+
+namespace ritmora {
+namespace {
+
+constexpr long long kNumberLimit = 1'000'000'000;
+
+}  // namespace
+
+std::optional<long long> LeadingNumber(std::string_view text) {
+    std::size_t at = 0;
+    while (at < text.size() && text[at] == ' ') ++at;
+    bool negative = false;
+    if (at < text.size() && (text[at] == '-' || text[at] == '+')) {
+        negative = text[at] == '-';
+        ++at;
+    }
+    if (at >= text.size() || text[at] < '0' || text[at] > '9') return std::nullopt;
+    long long value = 0;
+    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
+        value = std::min(kNumberLimit, value * 10 + (text[at] - '0'));
+    }
+    return negative ? -value : value;
+}
+
+long long BoxNumber(std::string_view text) { return LeadingNumber(text).value_or(0); }
+
+std::optional<std::uint8_t> TimeSignatureByte(std::string_view text) {
+    const auto number = LeadingNumber(text);
+    if (!number || *number < 0 || *number > 255) return std::nullopt;
+    return static_cast<std::uint8_t>(*number);
+}
+
+std::optional<long long> ExpectedTotalFromBoxes(std::string_view beatsBox,
+                                                std::string_view mertebeBox) {
+    const long long mertebe = BoxNumber(mertebeBox);
+    if (mertebe == 0) return std::nullopt;
+    const double expected = 64.0 / static_cast<double>(mertebe) *
+                            static_cast<double>(BoxNumber(beatsBox));
+    return RoundHalfEven(expected);
+}
+
+Completeness CompareTotals(long long expectedTotal, long long totalDuration) {
+    const long long difference = expectedTotal - totalDuration;
+    if (difference >= 1) return Completeness::kShort;
+    if (difference == 0) return Completeness::kMatch;
+    return Completeness::kExceed;
+}
+
+int StatusMessage(Completeness status) {
+    switch (status) {
+        case Completeness::kShort: return 18;
+        case Completeness::kMatch: return 17;
+        case Completeness::kExceed: return 16;
+    }
+    return 0;
+}
+
+bool IsEmptySlotName(std::string_view nameBox) {
+    return nameBox.size() == 40 && nameBox.find_first_not_of(' ') == std::string_view::npos;
+}
+
+bool IsBlankName(std::string_view nameBox) {
+    return nameBox.find_first_not_of(' ') == std::string_view::npos;
+}
+
+int SaveRefusal(std::string_view nameBox, long long totalDuration, long long expectedTotal) {
+    if (IsBlankName(nameBox)) return 2;
+    if (totalDuration == 0) return 3;
+    if (expectedTotal > totalDuration) return 5;
+    if (expectedTotal < totalDuration) return 6;
+    return 0;
+}
+
+}  // namespace ritmora

@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include "app/usul_boxes.h"
+
+namespace ritmora {
+namespace {
+
+TEST(UsulBoxes, LeadingNumberReadsLikeABox) {
+    EXPECT_EQ(LeadingNumber("  12abc"), 12);
+    EXPECT_EQ(LeadingNumber("8"), 8);
+    EXPECT_EQ(LeadingNumber("-3"), -3);
+    EXPECT_EQ(LeadingNumber(""), std::nullopt);
+    EXPECT_EQ(LeadingNumber("abc"), std::nullopt);
+    EXPECT_EQ(LeadingNumber(" - 3"), std::nullopt);
+    EXPECT_EQ(BoxNumber("x7"), 0);
+    EXPECT_EQ(LeadingNumber("99999999999999999999999"), 1'000'000'000);
+}
+
+TEST(UsulBoxes, TimeSignatureBytesRefuseWhatCannotBeStored) {
+    EXPECT_EQ(TimeSignatureByte("0"), 0);
+    EXPECT_EQ(TimeSignatureByte("255"), 255);
+    EXPECT_EQ(TimeSignatureByte(" 16/"), 16);
+    EXPECT_EQ(TimeSignatureByte("256"), std::nullopt);
+    EXPECT_EQ(TimeSignatureByte("-1"), std::nullopt);
+    EXPECT_EQ(TimeSignatureByte(""), std::nullopt);
+    EXPECT_EQ(TimeSignatureByte("eight"), std::nullopt);
+}
+
+TEST(UsulBoxes, ExpectedTotalFollowsTheBoxesAndKeepsItForAZeroDenominator) {
+    EXPECT_EQ(ExpectedTotalFromBoxes("7", "8"), 56);
+    EXPECT_EQ(ExpectedTotalFromBoxes("10", "16"), 40);
+    EXPECT_EQ(ExpectedTotalFromBoxes("88", "2"), 2816);
+    EXPECT_EQ(ExpectedTotalFromBoxes("1", "3"), 21);    // 21.33
+    EXPECT_EQ(ExpectedTotalFromBoxes("3", "128"), 2);   // 1.5, halves to even
+    EXPECT_EQ(ExpectedTotalFromBoxes("5", "128"), 2);   // 2.5, halves to even
+    EXPECT_EQ(ExpectedTotalFromBoxes("5", "0"), std::nullopt);
+    EXPECT_EQ(ExpectedTotalFromBoxes("5", ""), std::nullopt);
+    EXPECT_EQ(ExpectedTotalFromBoxes("", "8"), 0);
+}
+
+TEST(UsulBoxes, StatusAndSaveRefusalsInTheirOrder) {
+    EXPECT_EQ(StatusMessage(CompareTotals(40, 32)), 18);
+    EXPECT_EQ(StatusMessage(CompareTotals(40, 40)), 17);
+    EXPECT_EQ(StatusMessage(CompareTotals(40, 48)), 16);
+    EXPECT_EQ(SaveRefusal("", 0, 40), 2);
+    EXPECT_EQ(SaveRefusal("     ", 32, 40), 2);
+    EXPECT_EQ(SaveRefusal("A", 0, 40), 3);
+    EXPECT_EQ(SaveRefusal("A", 32, 40), 5);
+    EXPECT_EQ(SaveRefusal("A", 48, 40), 6);
+    EXPECT_EQ(SaveRefusal(" A", 40, 40), 0);
+}
+
+TEST(UsulBoxes, NameBoxRules) {
+    EXPECT_TRUE(IsEmptySlotName(std::string(40, ' ')));
+    EXPECT_FALSE(IsEmptySlotName(std::string(39, ' ')));
+    EXPECT_FALSE(IsEmptySlotName(std::string(41, ' ')));
+    EXPECT_TRUE(IsBlankName(""));
+    EXPECT_FALSE(IsBlankName("Düyek"));
+}
+
+}  // namespace
+}  // namespace ritmora
