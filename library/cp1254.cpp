@@ -8,6 +8,7 @@ namespace {
 
 // Code points of the bytes 0x80..0xFF. Bytes that Windows-1254 leaves undefined map to the C1
 // control of the same value, so that any byte read from a file is written back unchanged.
+// clang-format off
 constexpr std::array<char32_t, 128> kHighHalf = {
     // 0x80
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
@@ -34,6 +35,7 @@ constexpr std::array<char32_t, 128> kHighHalf = {
     0x011F, 0x00F1, 0x00F2, 0x00F3, 0x00F4, 0x00F5, 0x00F6, 0x00F7,
     0x00F8, 0x00F9, 0x00FA, 0x00FB, 0x00FC, 0x0131, 0x015F, 0x00FF,
 };
+// clang-format on
 
 constexpr char32_t kInvalid = 0xFFFFFFFF;
 

@@ -23,9 +23,9 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
 fs::path FindLibraryFile(const fs::path& folder) {
     std::error_code error;
     fs::path found;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end;
-         it.increment(error)) {
-        const std::string name = it->path().filename().string();
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::u8string utf8 = it->path().filename().u8string();  // never throws on odd names
+        const std::string name(utf8.begin(), utf8.end());
         if (!EqualsIgnoringAsciiCase(name, UsulLibrary::kFileName)) continue;
         if (name == UsulLibrary::kFileName) return it->path();
         if (found.empty() || it->path() < found) found = it->path();
@@ -170,11 +170,13 @@ std::string LibraryOpenFailureText(LibraryStatus status, const fs::path& path, b
             return {};
         case LibraryStatus::CannotCreate:
             return turkish ? "Usul kütüphanesi " + where +
-                                 " oluşturulamadı. Klasörün var olduğundan ve yazılabilir "
-                                 "olduğundan emin olun, sonra programı yeniden başlatın."
+                                 " programdaki varsayılan kopyadan oluşturulamadı. Klasörün "
+                                 "var olduğundan ve yazılabilir olduğundan emin olun (ya da "
+                                 "oraya bir usuller.usl koyun), sonra yeniden başlatın."
                            : "The usul library " + where +
-                                 " could not be created. Make sure the folder exists and is "
-                                 "writable, then start the program again.";
+                                 " could not be created from the program's default copy. Make "
+                                 "sure the folder exists and is writable (or put a usuller.usl "
+                                 "there), then start again.";
         case LibraryStatus::CannotOpen:
             return turkish ? "Usul kütüphanesi " + where +
                                  " okuma ve yazma için açılamadı. Bunun bir dosya olduğunu ve "

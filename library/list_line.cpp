@@ -5,8 +5,8 @@
 namespace ritmora {
 namespace {
 
-std::string RightAligned(int value, std::size_t width) {
-    std::string digits = std::to_string(value);
+// Slots and beats fit their three columns (at most 255).
+std::string RightAligned(const std::string& digits, std::size_t width) {
     if (digits.size() >= width) return digits.substr(digits.size() - width);
     return std::string(width - digits.size(), ' ') + digits;
 }
@@ -14,15 +14,13 @@ std::string RightAligned(int value, std::size_t width) {
 }  // namespace
 
 std::string UsulListLine(int slot, const UsulRecord& record) {
-    std::string line = RightAligned(slot, 3) + "  ";                              // 1-5
-    line += record.beats == 0 ? std::string(3, ' ') : RightAligned(record.beats, 3);  // 6-8
-    line += '/';                                                                   // 9
-    std::string mertebe;
-    if (record.mertebe != 0 && record.mertebe < 100) mertebe = std::to_string(record.mertebe);
-    line += mertebe + std::string(2 - mertebe.size(), ' ');                        // 10-11
-    line += "  ";                                                                  // 12-13
-    line += ShownText(FitText(record.name, kNameChars));                           // 14-53
-    return line;
+    const std::string beats = record.beats == 0 ? "" : std::to_string(record.beats);
+    const std::string mertebe =
+        (record.mertebe == 0 || record.mertebe >= 100) ? "" : std::to_string(record.mertebe);
+    // Columns 1-3 slot, 4-5 blank, 6-8 beats, 9 "/", 10-11 mertebe, 12-13 blank, 14-53 name.
+    return RightAligned(std::to_string(slot), 3) + "  " + RightAligned(beats, 3) + "/" + mertebe +
+           std::string(2 - mertebe.size(), ' ') + "  " +
+           ShownText(FitText(record.name, kNameChars));
 }
 
 }  // namespace ritmora

@@ -33,7 +33,8 @@ CliRun RunCli(const fs::path& folder, const std::string& words) {
     if (pipe == nullptr) return run;
     std::array<char, 4096> buffer;
     std::size_t got;
-    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), got);
+    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        run.out.append(buffer.data(), got);
     const int status = pclose(pipe);
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
@@ -47,8 +48,9 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 class CliLibrary : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
+        if (!fs::exists(RITMORA_CLI_PATH)) GTEST_SKIP() << "ritmora-cli is not built";
         std::vector<std::uint8_t> file;
         for (int slot = 1; slot <= kRecordCount; ++slot) {
             UsulRecord record = EmptySlotRecord();
@@ -62,8 +64,8 @@ protected:
                 record.Cell(20).loudness = 2;  // holds something though it carries no time
                 record.totalDuration = 40;
             }
-            const RecordBytes bytes = slot == kRecordCount ? EncodeSettingsRecord({})
-                                                           : EncodeUsulRecord(record);
+            const RecordBytes bytes =
+                slot == kRecordCount ? EncodeSettingsRecord({}) : EncodeUsulRecord(record);
             file.insert(file.end(), bytes.begin(), bytes.end());
         }
         testing::WriteAll(folder_.path() / "usuller.usl", file);

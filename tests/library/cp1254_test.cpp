@@ -27,12 +27,12 @@ TEST(Cp1254, TurkishLettersAndSpecialBytes) {
 }
 
 TEST(Cp1254, CharactersWithoutAByteBecomeQuestionMarks) {
-    EXPECT_EQ(Utf8ToCp1254("aЖb"), "a?b");        // Cyrillic
-    EXPECT_EQ(Utf8ToCp1254("\xC2\x80"), "?");       // 0x80 is the euro sign, not U+0080
-    EXPECT_EQ(Utf8ToCp1254("x😀"), "x?");         // outside the basic plane
+    EXPECT_EQ(Utf8ToCp1254("aЖb"), "a?b");     // Cyrillic
+    EXPECT_EQ(Utf8ToCp1254("\xC2\x80"), "?");  // 0x80 is the euro sign, not U+0080
+    EXPECT_EQ(Utf8ToCp1254("x😀"), "x?");       // outside the basic plane
     // Malformed UTF-8: every stray byte is one character of its own.
     EXPECT_EQ(Utf8ToCp1254("a\xC3"), "a?");
-    EXPECT_EQ(Utf8ToCp1254("\xC0\xAF"), "??");    // overlong
+    EXPECT_EQ(Utf8ToCp1254("\xC0\xAF"), "??");  // overlong
     EXPECT_EQ(Utf8Length("a\xC3"), 2u);
     EXPECT_EQ(Utf8Length("\xC0\xAF"), 2u);
 }

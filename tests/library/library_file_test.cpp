@@ -26,7 +26,8 @@ std::vector<std::uint8_t> DefaultBytes() {
 
 std::vector<fs::path> Entries(const fs::path& folder) {
     std::vector<fs::path> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename());
     return names;
 }
 
@@ -81,7 +82,8 @@ TEST(LibraryFile, ExistingFileInAnyLetterCaseIsOpenedAndLeftAlone) {
 TEST(LibraryFile, WrongSizeIsRefusedAndLeftUntouched) {
     TempFolder folder;
     const fs::path path = folder.path() / "Usuller.usl";
-    for (std::size_t size : {std::size_t{0}, kLibraryFileSize - kRecordSize, kLibraryFileSize + 1}) {
+    for (std::size_t size :
+         {std::size_t{0}, kLibraryFileSize - kRecordSize, kLibraryFileSize + 1}) {
         const std::vector<std::uint8_t> mine(size, 0x33);
         WriteAll(path, mine);
         const auto result = UsulLibrary::EnsureAndOpen(folder.path(), DefaultBytes());

@@ -130,13 +130,13 @@ TEST(UsulRecord, ExpectedTotal) {
     EXPECT_EQ(ExpectedTotal(5, 8), 40);
     EXPECT_EQ(ExpectedTotal(10, 16), 40);
     EXPECT_EQ(ExpectedTotal(88, 2), 2816);
-    EXPECT_EQ(ExpectedTotal(1, 3), 21);    // 21.33
-    EXPECT_EQ(ExpectedTotal(1, 6), 11);    // 10.67
-    EXPECT_EQ(ExpectedTotal(1, 128), 0);   // 0.5 -> even 0
-    EXPECT_EQ(ExpectedTotal(3, 128), 2);   // 1.5 -> 2
-    EXPECT_EQ(ExpectedTotal(5, 128), 2);   // 2.5 -> 2
+    EXPECT_EQ(ExpectedTotal(1, 3), 21);   // 21.33
+    EXPECT_EQ(ExpectedTotal(1, 6), 11);   // 10.67
+    EXPECT_EQ(ExpectedTotal(1, 128), 0);  // 0.5 -> even 0
+    EXPECT_EQ(ExpectedTotal(3, 128), 2);  // 1.5 -> 2
+    EXPECT_EQ(ExpectedTotal(5, 128), 2);  // 2.5 -> 2
     EXPECT_EQ(ExpectedTotal(0, 8), 0);
-    EXPECT_EQ(ExpectedTotal(5, 0), 0);     // no denominator: nothing expected, no crash
+    EXPECT_EQ(ExpectedTotal(5, 0), 0);  // no denominator: nothing expected, no crash
 }
 
 TEST(UsulRecord, FitText) {
