@@ -1,6 +1,6 @@
 // The six strokes. Starting points were measured values of comparable hand drums (a low frame
-// drum around 66-86 Hz, a small kettle around 104-139 Hz); the rest was tuned by ear and by
-// spectrogram until each stroke sounded like its instrument.
+// drum around 66-86 Hz, a small kettle around 104-139 Hz); the rest was tuned against spectrograms
+// and level measurements until each stroke looked like its instrument.
 #include "tools/stroke_synth/stroke_recipe.h"
 
 namespace ritmora::strokes {
