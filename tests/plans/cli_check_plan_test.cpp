@@ -1,0 +1,88 @@
+// Runs the real ritmora-cli check-plan against a folder holding the small test library.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+
+#include "tests/plans/plan_test_support.h"
+
+namespace ritmora {
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+class CheckPlanCli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const std::vector<std::uint8_t> bytes = testing::SmallLibraryBytes();
+        testing::WriteBytes(folder_.path() / "usuller.usl", std::string(bytes.begin(), bytes.end()));
+    }
+
+    CliRun Run(const std::string& words) {
+        const auto errFile = folder_.path() / "err.out";
+        const std::string command = std::string("'") + RITMORA_CLI_PATH + "' --dir '" +
+                                    folder_.path().string() + "' " + words + " 2>'" +
+                                    errFile.string() + "'";
+        CliRun run;
+        FILE* pipe = popen(command.c_str(), "r");
+        if (pipe == nullptr) return run;
+        std::array<char, 4096> buffer;
+        std::size_t got;
+        while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
+            run.out.append(buffer.data(), got);
+        }
+        const int status = pclose(pipe);
+        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.err = testing::ReadBytes(errFile);
+        return run;
+    }
+
+    std::string Plan(const std::string& name, const std::string& bytes) {
+        testing::WriteBytes(folder_.path() / name, bytes);
+        return "'" + (folder_.path() / name).string() + "'";
+    }
+
+    testing::TempFolder folder_;
+};
+
+TEST_F(CheckPlanCli, PrintsTheSavedColumnsAndWritesNothing) {
+    const std::string file = Plan("typed.txt", "a   165 2 4 84\n\n  b 165 49- 4 84>50\n");
+    const CliRun run = Run("check-plan " + file);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "a                  165   2     4    84     \n"
+              "b                  165   49-   4    84>50  \n");
+    EXPECT_EQ(testing::ReadBytes(folder_.path() / "typed.txt"),
+              "a   165 2 4 84\n\n  b 165 49- 4 84>50\n");
+}
+
+TEST_F(CheckPlanCli, PrintsTheWindowsMessageWithTheLineNumber) {
+    const std::string file = Plan("bad.txt", "a 165 2 4 84\r\n\r\nb 165 2 4 19.9\r\n");
+    CliRun run = Run("check-plan " + file);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "Metronom çok düşük.  Satır: 2\n");
+    run = Run("--lang en check-plan " + file);
+    EXPECT_EQ(run.err, "BpM is less than minimum.  Line: 2\n");
+    EXPECT_TRUE(run.out.empty());
+}
+
+TEST_F(CheckPlanCli, NameAndUsageErrors) {
+    const std::string file = Plan("ok.txt", "a 165 2 4 84");
+    EXPECT_EQ(Run("check-plan " + file + " --name 'a/b'").exitCode, 1);
+    EXPECT_EQ(Run("check-plan " + file + " --name ''").exitCode, 1);
+    EXPECT_EQ(Run("--lang en check-plan " + file + " --name ''").err,
+              "Please give a name to this plan.\n");
+    EXPECT_EQ(Run("check-plan").exitCode, 2);
+    EXPECT_EQ(Run("check-plan " + file + " --name").exitCode, 2);
+    EXPECT_EQ(Run("check-plan " + file + " extra").exitCode, 2);
+    EXPECT_EQ(Run("check-plan '" + (folder_.path() / "none.txt").string() + "'").exitCode, 1);
+}
+
+}  // namespace
+}  // namespace ritmora
