@@ -1,0 +1,22 @@
+// The parts of the platform that Qt provides on every system: message boxes and the program's
+// own folder.
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QString>
+
+#include "dlgsetup/platform.h"
+
+namespace ritmora::dlgsetup {
+
+void SystemPlatform::ShowMessage(const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(),
+                    QString::fromStdString(text), QMessageBox::Ok);
+    box.exec();
+}
+
+std::string SystemPlatform::ProgramFolder() {
+    // Forward slashes on every system; Win32 file calls accept them.
+    return QCoreApplication::applicationDirPath().toStdString();
+}
+
+}  // namespace ritmora::dlgsetup
