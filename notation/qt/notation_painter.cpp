@@ -1,1 +1,123 @@
-// (to be written)
+#include "notation/qt/notation_painter.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "library/rounding.h"
+#include "notation/geometry.h"
+#include "notation/notation_scene.h"
+
+namespace ritmora {
+namespace {
+
+const QRgb kInk = qRgb(0, 0, 0);
+const QRgb kRingGrey = qRgb(200, 200, 200);
+const QRgb kSeparatorRed = qRgb(255, 0, 0);
+
+void EnsureRasterFormat(QImage& picture) {
+    if (picture.format() != QImage::Format_RGB32 &&
+        picture.format() != QImage::Format_ARGB32_Premultiplied) {
+        picture.convertTo(QImage::Format_RGB32);
+    }
+}
+
+void SetPixel(QImage& picture, int x, int y, QRgb colour) {
+    if (picture.valid(x, y)) picture.setPixel(x, y, colour);
+}
+
+// Scene lines are horizontal or vertical; both end points are drawn.
+void DrawLine(QImage& picture, const SceneLine& line, QRgb colour) {
+    if (line.y1 == line.y2) {
+        for (int x = std::min(line.x1, line.x2); x <= std::max(line.x1, line.x2); ++x) {
+            SetPixel(picture, x, line.y1, colour);
+        }
+    } else if (line.x1 == line.x2) {
+        for (int y = std::min(line.y1, line.y2); y <= std::max(line.y1, line.y2); ++y) {
+            SetPixel(picture, line.x1, y, colour);
+        }
+    } else {
+        QPainter painter(&picture);
+        painter.setPen(QPen(QColor(colour), 1));
+        painter.drawLine(line.x1, line.y1, line.x2, line.y2);
+    }
+}
+
+void DrawRing(QImage& picture, const ScenePoint& centre, QRgb colour) {
+    for (const PixelOffset& offset : RingOutlineOffsets()) {
+        SetPixel(picture, centre.x + offset.dx, centre.y + offset.dy, colour);
+    }
+}
+
+void DrawDots(QImage& picture, int dotCount, int x, int y) {
+    for (const PixelOffset& offset : DotPixelOffsets(dotCount)) {
+        SetPixel(picture, x + offset.dx, y + offset.dy, kInk);
+    }
+}
+
+void RenderStaff(QImage& picture, const NotationScene& scene) {
+    picture.fill(Qt::white);  // also the fill of every ring: the picture's background
+    for (const SceneLine& line : scene.staffLines) DrawLine(picture, line, kInk);
+    for (const ScenePoint& centre : scene.ringCentres) DrawRing(picture, centre, kRingGrey);
+    for (const SceneLine& line : scene.rowDividers) DrawLine(picture, line, kInk);
+}
+
+void DrawTexts(QImage& picture, const std::vector<SceneText>& texts, const QFont& font) {
+    if (texts.empty()) return;
+    QPainter painter(&picture);
+    painter.setFont(font);
+    painter.setPen(QColor(kInk));
+    const int ascent = QFontMetrics(font, &picture).ascent();
+    for (const SceneText& text : texts) {
+        painter.drawText(QPoint(text.x, text.y + ascent), QString::fromStdString(text.text));
+    }
+}
+
+}  // namespace
+
+void DrawEmptyStaff(QImage& picture) {
+    EnsureRasterFormat(picture);
+    const int rows = static_cast<int>(RoundHalfEven(picture.height() / double(kRowHeight)));
+    RenderStaff(picture, BuildEmptyStaffScene(rows));
+}
+
+int DrawNotation(QImage& picture, const UsulRecord& usul, const GlyphSheet& glyphs,
+                 const LoudnessLetters& letters, const QFont& font) {
+    EnsureRasterFormat(picture);
+    const NotationScene scene = BuildNotationScene(
+        usul, {letters.loud.toStdString(), letters.medium.toStdString(),
+               letters.soft.toStdString()});
+    // The staff follows the picture's own height, as the empty staff always does.
+    const int rows = static_cast<int>(RoundHalfEven(picture.height() / double(kRowHeight)));
+    RenderStaff(picture, BuildEmptyStaffScene(rows));
+
+    for (const SceneGlyph& glyph : scene.glyphs) {
+        glyphs.CopyGlyph(picture, glyphs.Large(), glyph.code, glyph.x, glyph.y);
+    }
+    for (const ScenePoint& pixel : scene.dotPixels) SetPixel(picture, pixel.x, pixel.y, kInk);
+    DrawTexts(picture, scene.syllables, font);
+    DrawTexts(picture, scene.loudnessLetters, font);
+    for (const SceneLine& dash : scene.separatorDashes) DrawLine(picture, dash, kSeparatorRed);
+    return scene.total;
+}
+
+void BirNoktaKoy(QImage& picture, int x, int y) { DrawDots(picture, 1, x, y); }
+
+void IkiNoktaKoy(QImage& picture, int x, int y) { DrawDots(picture, 2, x, y); }
+
+void DrawRingOutlines(QImage& picture, int rows, const QColor& colour) {
+    for (const ScenePoint& centre : BuildEmptyStaffScene(rows).ringCentres) {
+        DrawRing(picture, centre, colour.rgb());
+    }
+}
+
+void ToggleBeatMarker(QImage& picture, int x, int y) {
+    EnsureRasterFormat(picture);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+    painter.setPen(QPen(QColor(0, 0, 255), 4));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QPoint(x, y), 3, 3);
+}
+
+}  // namespace ritmora
