@@ -1,0 +1,124 @@
+#pragma once
+// Helpers of the sound tests: temporary folders and tiny synthetic sample files.
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "sound/sample_bank.h"
+#include "sound/wav.h"
+
+namespace ritmora::test {
+
+class TempFolder {
+public:
+    TempFolder() {
+        std::random_device device;
+        path_ = std::filesystem::temp_directory_path() /
+                ("ritmora_sound_" + std::to_string(device()) + std::to_string(device()));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline void PutU32(std::vector<std::uint8_t>& out, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+inline void PutSamples(std::vector<std::uint8_t>& out, const std::vector<std::int16_t>& samples) {
+    for (std::int16_t sample : samples) {
+        out.push_back(static_cast<std::uint8_t>(sample));
+        out.push_back(static_cast<std::uint8_t>(static_cast<std::uint16_t>(sample) >> 8));
+    }
+}
+
+// A canonical mono file (data at offset 36, as the bendir recordings are).
+inline std::vector<std::uint8_t> CanonicalWav(const std::vector<std::int16_t>& samples,
+                                              std::int16_t channels = 1) {
+    WavHeader header;
+    MakeWavHeader(header, static_cast<std::int32_t>(samples.size()), channels, 44100, 16);
+    const auto headerBytes = EncodeWavHeader(header);
+    std::vector<std::uint8_t> out(headerBytes.begin(), headerBytes.end());
+    PutSamples(out, samples);
+    return out;
+}
+
+// A file with a 44-byte "smpl" chunk before the data and two bytes after it, as the kudüm and
+// def recordings are laid out.
+inline std::vector<std::uint8_t> SamplerChunkWav(const std::vector<std::int16_t>& samples) {
+    const auto canonical = CanonicalWav(samples);
+    std::vector<std::uint8_t> out(canonical.begin(), canonical.begin() + 36);
+    const std::uint32_t riffSize = 36 + 44 + static_cast<std::uint32_t>(samples.size()) * 2 + 2;
+    for (int i = 0; i < 4; ++i) out[4 + i] = static_cast<std::uint8_t>(riffSize >> (8 * i));
+    out.insert(out.end(), {'s', 'm', 'p', 'l'});
+    PutU32(out, 36);
+    out.insert(out.end(), 36, 0);
+    out.insert(out.end(), {'d', 'a', 't', 'a'});
+    PutU32(out, static_cast<std::uint32_t>(samples.size()) * 2);
+    PutSamples(out, samples);
+    out.insert(out.end(), {0, 0});
+    return out;
+}
+
+inline void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in) return {};
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(in.tellg()));
+    in.seekg(0);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return bytes;
+}
+
+// The samples of a canonical WAV file (from byte 44 on).
+inline std::vector<std::int16_t> ReadSamples(const std::filesystem::path& path) {
+    const auto bytes = ReadBytes(path);
+    std::vector<std::int16_t> samples(bytes.size() < 44 ? 0 : (bytes.size() - 44) / 2);
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        const std::size_t at = 44 + 2 * i;
+        samples[i] = static_cast<std::int16_t>(bytes[at] | (bytes[at + 1] << 8));
+    }
+    return samples;
+}
+
+// Writes all eighteen sample files of `instrument` and KUDUMD31 as one-sample impulses:
+// a Düm at level digit x has value 1000 * x, a Tek 100 * x, so every mixed stroke shows
+// where it starts and which file it came from.
+inline void WriteImpulseBank(const std::filesystem::path& folder, Instrument instrument) {
+    for (int loudness = 1; loudness <= 3; ++loudness) {
+        for (bool dum : {true, false}) {
+            const std::string name = SampleFileName(instrument, dum, loudness);
+            const int digit = name[6] - '0';
+            const auto value = static_cast<std::int16_t>((dum ? 1000 : 100) * digit);
+            WriteBytes(folder / name, CanonicalWav({value}));
+        }
+    }
+    const std::string kudum = SampleFileName(Instrument::Kudum, true, 3);
+    if (!std::filesystem::exists(folder / kudum)) WriteBytes(folder / kudum, CanonicalWav({0}));
+}
+
+// The 0-based indexes of the non-zero samples.
+inline std::vector<std::size_t> NonZero(const std::vector<std::int16_t>& samples) {
+    std::vector<std::size_t> at;
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        if (samples[i] != 0) at.push_back(i);
+    }
+    return at;
+}
+
+}  // namespace ritmora::test

@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include "sound/usul_renderer.h"
+#include "sound/wav.h"
+#include "tests/sound/sound_test_files.h"
+
+namespace ritmora {
+namespace {
+
+using test::NonZero;
+using test::ReadBytes;
+using test::ReadSamples;
+using test::TempFolder;
+using test::WriteImpulseBank;
+
+UsulRecord Quarters(int count) {
+    UsulRecord usul = EmptySlotRecord();
+    for (int i = 1; i <= count; ++i) usul.Cell(i).rightDuration = 16;
+    usul.totalDuration = static_cast<std::int16_t>(16 * count);
+    return usul;
+}
+
+class UsulRendering : public ::testing::Test {
+protected:
+    void SetUp() override { WriteImpulseBank(folder.path(), Instrument::Bendir); }
+    UsulRenderResult Render(const UsulRecord& usul, UsulRenderOptions options) {
+        options.instrument = Instrument::Bendir;
+        return RenderUsul(usul, options, folder.path(), folder / "Shablon.---");
+    }
+    TempFolder folder;
+};
+
+TEST_F(UsulRendering, EightQuartersAtSixty) {
+    const UsulRenderResult result = Render(Quarters(8), {60, 4, Instrument::Bendir, false});
+    ASSERT_TRUE(result.written) << result.writeError;
+    EXPECT_TRUE(result.notices.empty());
+    EXPECT_EQ(result.schedule.cycleMs, 8000);
+    EXPECT_EQ(result.figures.cycleSamples, 352800);
+    EXPECT_EQ(result.figures.samplesPerUnit, 2756);
+    EXPECT_EQ(result.figures.msPerUnit, 62.5f);
+    EXPECT_EQ(result.schedule.strokeCount, 8);
+    EXPECT_EQ(result.schedule.strokeEndMs,
+              (std::vector<int>{1000, 2000, 3000, 4000, 5000, 6000, 7000, 8000}));
+    EXPECT_EQ(result.schedule.markerX, (std::vector<int>{40, 60, 80, 100, 120, 140, 160, 180}));
+    EXPECT_EQ(result.schedule.markerRow, std::vector<int>(8, 1));
+    EXPECT_DOUBLE_EQ(result.schedule.playDurationMs, 352800 * 2 / 88.2);
+
+    const auto samples = ReadSamples(folder / "Shablon.---");
+    ASSERT_EQ(samples.size(), 352800u);
+    std::vector<std::size_t> starts;
+    for (std::size_t k = 0; k < 8; ++k) starts.push_back(k * 44097);  // 1, 44098, 88195, ...
+    EXPECT_EQ(NonZero(samples), starts);
+    EXPECT_EQ(samples[44097], 1500);  // loudness 0: the loud Düm (3000) into silence
+    WavHeader header = DecodeWavHeader(ReadBytes(folder / "Shablon.---"));
+    EXPECT_EQ(header.dataSize, 705600u);
+}
+
+TEST_F(UsulRendering, LoopFillsFiveMinutes) {
+    const UsulRenderResult result = Render(Quarters(8), {60, 4, Instrument::Bendir, true});
+    ASSERT_TRUE(result.written);
+    EXPECT_EQ(result.figures.cycles, 37);
+    EXPECT_EQ(result.schedule.strokeCount, 296);
+    ASSERT_EQ(result.schedule.strokeEndMs.size(), 296u);
+    EXPECT_EQ(result.schedule.strokeEndMs[8], 9000);
+    EXPECT_EQ(result.schedule.strokeEndMs[295], 296000);
+    EXPECT_EQ(result.schedule.markerX[295], 180);
+    EXPECT_EQ(std::filesystem::file_size(folder / "Shablon.---"), 44u + 352800u * 37 * 2);
+    EXPECT_EQ(DecodeWavHeader(ReadBytes(folder / "Shablon.---")).dataSize, 352800u * 37 * 2);
+    EXPECT_EQ(NonZero(ReadSamples(folder / "Shablon.---")).size(), 296u);
+
+    EXPECT_EQ(LoopCycles(88200), 150);     // a 2-second cycle
+    EXPECT_EQ(LoopCycles(8820000), 1);     // a 200-second cycle plays once
+    EXPECT_EQ(LoopCycles(6615000), 2);     // exactly 150 seconds
+}
+
+TEST_F(UsulRendering, OneStroke) {
+    UsulRecord usul = EmptySlotRecord();
+    usul.Cell(50).leftDuration = 8;
+    usul.Cell(50).loudness = 1;
+    const UsulRenderResult result = Render(usul, {150, 8, Instrument::Bendir, false});
+    ASSERT_TRUE(result.written);
+    EXPECT_EQ(result.schedule.strokeCount, 1);
+    EXPECT_EQ(result.schedule.markerX, std::vector<int>{120});  // 20 x 50 + 20 - 900
+    EXPECT_EQ(result.schedule.markerRow, std::vector<int>{2});
+    EXPECT_EQ(result.schedule.cycleMs, 400);  // 60000 / 150 x 8 / 64 x 8
+    const auto samples = ReadSamples(folder / "Shablon.---");
+    EXPECT_EQ(samples.size(), 17640u);
+    EXPECT_EQ(samples[0], 100);  // soft Tek 400, a quarter of it
+}
+
+TEST_F(UsulRendering, NoBeatsRendersNothing) {
+    UsulRecord usul = EmptySlotRecord();
+    usul.totalDuration = 64;  // a stale total does not count: the cells are empty
+    const UsulRenderResult result = Render(usul, {150, 8, Instrument::Bendir, false});
+    EXPECT_EQ(result.messageIndex, 3);
+    EXPECT_FALSE(result.written);
+    EXPECT_FALSE(std::filesystem::exists(folder / "Shablon.---"));
+}
+
+TEST_F(UsulRendering, SameBytesTwiceAndLoudnessMatters) {
+    UsulRecord usul = Quarters(4);
+    usul.Cell(2).rightDuration = 0;
+    usul.Cell(2).leftDuration = 16;
+    usul.Cell(3).loudness = 2;
+    usul.Cell(4).loudness = 1;
+    Render(usul, {97, 8, Instrument::Bendir, false});
+    const auto first = ReadBytes(folder / "Shablon.---");
+    Render(usul, {97, 8, Instrument::Bendir, false});
+    EXPECT_EQ(ReadBytes(folder / "Shablon.---"), first);
+    const auto samples = ReadSamples(folder / "Shablon.---");
+    const auto at = NonZero(samples);
+    ASSERT_GE(at.size(), 4u);
+    EXPECT_EQ(samples[at[0]], 1500);  // loud Düm
+    EXPECT_EQ(samples[at[1]], 150);   // loud Tek 600 / 4
+    EXPECT_EQ(samples[at[2]], 1000);  // medium Düm 2000 / 2
+    EXPECT_EQ(samples[at[3]], 500);   // soft Düm 1000 / 2
+    EXPECT_FALSE(std::filesystem::exists(folder / "~Shablon.---"));
+}
+
+TEST_F(UsulRendering, BothHandsInOneCellStartTogether) {
+    UsulRecord usul = Quarters(2);
+    usul.Cell(1).leftDuration = 8;  // never stored by the editor, but defined all the same
+    const UsulRenderResult result = Render(usul, {60, 4, Instrument::Bendir, false});
+    const auto samples = ReadSamples(folder / "Shablon.---");
+    // Düm 3000 into silence gives 1500; Tek 600 on top: (300 + 1500) / 2 = 900.
+    EXPECT_EQ(samples[0], 900);
+    // The position moves on by the Tek duration only: S x 8 + 1.
+    const std::size_t second = static_cast<std::size_t>(result.figures.samplesPerUnit * 8 + 1);
+    EXPECT_EQ(NonZero(samples), (std::vector<std::size_t>{0, second}));
+}
+
+TEST_F(UsulRendering, RejectedSampleFileMixesThePreviousSamples) {
+    std::filesystem::remove(folder / "BENDRT61.---");
+    UsulRecord usul = Quarters(2);
+    usul.Cell(2).rightDuration = 0;
+    usul.Cell(2).leftDuration = 16;
+    const UsulRenderResult result = Render(usul, {60, 4, Instrument::Bendir, false});
+    ASSERT_TRUE(result.written);
+    EXPECT_EQ(result.notices, std::vector<std::string>{kFormatNotRecognized});
+    const auto samples = ReadSamples(folder / "Shablon.---");
+    const auto at = NonZero(samples);
+    ASSERT_EQ(at.size(), 2u);
+    EXPECT_EQ(samples[at[1]], 750);  // the loud Düm's 3000 laid as a Tek
+}
+
+TEST_F(UsulRendering, AFailedWriteReportsAndLeavesNoStaleFile) {
+    std::filesystem::create_directories(folder / "out");
+    test::WriteBytes(folder / "out" / "Shablon.---", {1, 2, 3});
+    std::filesystem::permissions(folder / "out", std::filesystem::perms::owner_read |
+                                                      std::filesystem::perms::owner_exec);
+    const UsulRenderResult result = RenderUsul(Quarters(1), {60, 4, Instrument::Bendir, false},
+                                               folder.path(), folder / "out" / "Shablon.---");
+    std::filesystem::permissions(folder / "out", std::filesystem::perms::owner_all);
+    if (result.written) GTEST_SKIP() << "running with rights that ignore folder permissions";
+    EXPECT_FALSE(result.writeError.empty());
+}
+
+}  // namespace
+}  // namespace ritmora
