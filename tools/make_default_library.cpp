@@ -75,75 +75,195 @@ struct SlotName {
 
 // Slots 1-186 (the fixed library), the three user-range usuls and the loudness demonstration.
 constexpr SlotName kSlotNames[] = {
-    {1, "Nim sofyan", 2, 8}, {2, "Nim sofyan", 2, 4}, {3, "Nim sofyan", 2, 2},
-    {4, "Semai", 3, 8}, {5, "Semai", 3, 4}, {6, "Semai", 3, 2}, {7, "Semai v.", 3, 8},
-    {8, "Semai v.", 3, 4}, {9, "Sofyan", 4, 8}, {10, "Sofyan", 4, 4}, {11, "Sofyan v.", 4, 4},
-    {12, "Türk aksağı", 5, 8}, {13, "Türk aksağı", 5, 4}, {14, "Türk aksağı v.", 5, 8},
-    {15, "Türk aksağı v.", 5, 4}, {16, "Zafer", 5, 8}, {17, "Zafer v.", 5, 8},
-    {18, "Yürük semai", 6, 8}, {19, "Sengin semai", 6, 4}, {20, "Ağır sengin semai", 6, 2},
-    {21, "Sengin semai v.", 6, 4}, {22, "Sengin semai vv.", 6, 4},
-    {23, "Bileşik nim sofyan", 6, 8}, {24, "Devr-i hindî", 7, 8}, {25, "Devr-i hindî", 7, 4},
-    {26, "Devr-i hindî v.", 7, 8}, {27, "Devr-i hindî vv.", 7, 8}, {28, "Devr-i turan", 7, 8},
-    {29, "Devr-i turan v.", 7, 8}, {30, "Devr-i aryan", 7, 8}, {31, "Devr-i aryan v.", 7, 8},
-    {32, "Düyek", 8, 8}, {33, "Düyek v.", 8, 8}, {34, "Ağır düyek", 8, 4},
-    {35, "Ağır düyek v.", 8, 4}, {36, "Müsemmen (Katakofti)", 8, 8}, {37, "Müsemmen v.", 8, 8},
-    {38, "Aksak", 9, 8}, {39, "Aksak(çifte sofyan)", 9, 8}, {40, "9 zamanlı sofyan", 9, 8},
-    {41, "Aksak v.", 9, 8}, {42, "Çifte sofyan v.", 9, 8}, {43, "Ağır aksak", 9, 4},
-    {44, "Ağır aksak v.", 9, 4}, {45, "Ağır aksak özel", 9, 4}, {46, "Evfer", 9, 8},
-    {47, "Mevlevi evferi", 9, 4}, {48, "Evfer v.", 9, 8}, {49, "Mevlevi evferi v.", 9, 4},
-    {50, "Raks aksağı", 9, 8}, {51, "Raks aksağı v.", 9, 8}, {52, "Raks aksağı vv.", 9, 8},
-    {53, "Oynak", 9, 8}, {54, "Oynak v.", 9, 8}, {55, "Oynak vv.", 9, 8},
-    {56, "Birleşik semai", 9, 8}, {57, "Bileşik semai v.", 9, 8}, {58, "Curcuna  açık", 10, 16},
-    {59, "Curcuna kapalı", 10, 16}, {60, "Curcuna v.", 10, 16}, {61, "Aksak semai açık", 10, 8},
-    {62, "Aksak semai kapalı", 10, 8}, {63, "Aksak semai v.", 10, 8},
-    {64, "Aksak semai evferi", 10, 8}, {65, "Ağır aksak semai", 10, 4},
-    {66, "Ağır aksak semai v.", 10, 4}, {67, "Lenk fahte", 10, 4}, {68, "Lenk fahte v.", 10, 4},
-    {69, "Lenk fahte vv.", 10, 4}, {70, "Lenk fahte vvv.", 10, 4}, {71, "Çeng-i harbi", 10, 8},
-    {72, "Çeng-i harbi", 10, 4}, {73, "Devr-i süreyya", 10, 8}, {74, "Devr-i süreyya v.", 10, 8},
-    {75, "Tek vuruş", 11, 8}, {76, "Tek vuruş", 11, 4}, {77, "Tek vuruş v.", 11, 8},
-    {78, "Tek vuruş vv.", 11, 8}, {79, "Frenkçin", 12, 8}, {80, "Frenkçin", 12, 4},
-    {81, "Frenkçin v.", 12, 4}, {82, "Nim çenber", 12, 8}, {83, "Nim çenber", 12, 4},
-    {84, "Nim çenber  v.", 12, 8}, {85, "Nim çenber v.", 12, 4}, {86, "İkiz aksak", 12, 8},
-    {87, "İkiz aksak v.", 12, 8}, {88, "İkiz aksak vv.", 12, 8}, {89, "İkiz aksak vvv.", 12, 8},
-    {90, "Bileşik sofyan", 12, 8}, {91, "Bileşik sofyan v.", 12, 8}, {92, "Nim evsat", 13, 8},
-    {93, "Nim evsat", 13, 4}, {94, "Nim evsat v.", 13, 8}, {95, "Nim evsat v.", 13, 4},
-    {96, "Şarkı devr-i revanı", 13, 8}, {97, "Şarkı devr-i revanı", 13, 4},
-    {98, "Şarkı devr-i revanı v.", 13, 8}, {99, "Şarkı devr-i revanı v.", 13, 4},
-    {100, "Şarkı devr-i revanı-2", 13, 8}, {101, "Şarkı devr-i revanı-2", 13, 4},
-    {102, "Şarkı devr-i revanı-2 v", 13, 8}, {103, "Şarkı devr-i revanı-2 v", 13, 4},
-    {104, "Şarkı devr-i revanı-3", 13, 4}, {105, "Bektaşi devr-i revan", 13, 8},
-    {106, "Bektaşi devr-i revanı", 13, 4}, {107, "Bektaşi devr-i revanı v.", 13, 8},
-    {108, "Bektaşi devr-i revanı v.", 13, 4}, {109, "Ayin devr-i revanı", 14, 8},
-    {110, "Ayin devr-i revanı", 14, 4}, {111, "Ayin devr-i revanı v.", 14, 8},
-    {112, "Ayin devr-i revanı v.", 14, 4}, {113, "Raksan", 15, 8}, {114, "Raksan v.", 15, 8},
-    {115, "Bektaşi raksanı-1", 15, 8}, {116, "Bektaşi raksanı-2", 15, 8},
-    {117, "Bektaşi raksanı v.", 15, 8}, {118, "Çifte düyek", 16, 4},
-    {119, "Çifte düyek v.", 16, 4}, {120, "Fer i muhammes", 16, 4},
-    {121, "Fer i muhammes v.", 32, 8}, {122, "Nim berefşan", 16, 8}, {123, "Nim berefşan", 16, 4},
-    {124, "Nim berefşan v.", 16, 4}, {125, "Nim hafif", 16, 4}, {126, "Nim hafif", 16, 4},
-    {127, "Nim hafif v.", 16, 4}, {128, "Darb-ı Türkî", 18, 4}, {129, "Darb-ı Türkî v.", 18, 4},
-    {130, "Nim devir eski", 18, 4}, {131, "Nim devir yeni", 18, 4}, {132, "Nim devir v.", 18, 4},
-    {133, "Fahte", 20, 4}, {134, "Fahte v.", 20, 4}, {135, "Durak evferi", 21, 4},
-    {136, "Durak evferi v.", 21, 4}, {137, "Hezeç", 22, 4}, {138, "Çenber", 24, 4},
-    {139, "Ağır Çenber", 24, 2}, {140, "Çenber v.", 24, 4}, {141, "Ağır Çenber v.", 24, 2},
-    {142, "Nim sakil eski", 24, 4}, {143, "Nim sakil yeni", 24, 4}, {144, "Nim sakil yeni", 24, 2},
-    {145, "Nim sakil v.", 24, 4}, {146, "Evsat", 26, 8}, {147, "Evsat", 26, 4},
-    {148, "Evsat v.", 26, 8}, {149, "Evsat v.", 26, 4}, {150, "Beste devr-i revanı", 26, 4},
-    {151, "Beste devr-i revanı v.", 26, 4}, {152, "Frengifer", 28, 4},
-    {153, "Frengifer v.", 28, 4}, {154, "Devr-i kebir eski", 28, 4},
-    {155, "Devr-i kebir yeni", 28, 4}, {156, "Devr-i kebir v.", 28, 4},
-    {157, "Devr-i kebir v.", 28, 8}, {158, "Muzaaf Devr-i kebir", 28, 2},
-    {159, "Remel eski", 28, 2}, {160, "Remel eski", 28, 4}, {161, "Remel yeni", 28, 2},
-    {162, "Remel yeni", 28, 4}, {163, "Remel v.", 28, 2}, {164, "Muhammes", 32, 4},
-    {165, "Muhammes v.", 32, 4}, {166, "Hafif eski", 32, 4}, {167, "Hafif yeni", 32, 4},
-    {168, "Hafif (ağır)", 32, 2}, {169, "Hafif v.", 32, 4}, {170, "Hafif (ağır) v.", 32, 2},
-    {171, "Berefşan", 32, 4}, {172, "Berefşan v.", 32, 4}, {173, "Darb-ı hüner", 38, 4},
-    {174, "Sakîl (eski)", 48, 4}, {175, "Sakîl (yeni)", 48, 4}, {176, "Ağır Sakîl (eski)", 48, 2},
-    {177, "Ağır Sakîl (yeni)", 48, 2}, {178, "Ağır sakil v.", 32, 8}, {179, "Havî", 64, 4},
-    {180, "Ağır Havî", 64, 2}, {181, "Ağır Havî v.", 32, 8}, {182, "Ağır Havî  v.", 64, 2},
-    {183, "Darb-ı fetih", 88, 4}, {184, "Ağır Darb-ı fetih", 88, 2},
-    {185, "Ağır Darb-ı fetih v.", 32, 8}, {186, "Ağır Darb-ı fetih  v.", 88, 2},
-    {231, "Müsemmen v.", 8, 8}, {232, "Müsemmen v.", 8, 8}, {233, "Düyek v.", 8, 8},
+    {1, "Nim sofyan", 2, 8},
+    {2, "Nim sofyan", 2, 4},
+    {3, "Nim sofyan", 2, 2},
+    {4, "Semai", 3, 8},
+    {5, "Semai", 3, 4},
+    {6, "Semai", 3, 2},
+    {7, "Semai v.", 3, 8},
+    {8, "Semai v.", 3, 4},
+    {9, "Sofyan", 4, 8},
+    {10, "Sofyan", 4, 4},
+    {11, "Sofyan v.", 4, 4},
+    {12, "Türk aksağı", 5, 8},
+    {13, "Türk aksağı", 5, 4},
+    {14, "Türk aksağı v.", 5, 8},
+    {15, "Türk aksağı v.", 5, 4},
+    {16, "Zafer", 5, 8},
+    {17, "Zafer v.", 5, 8},
+    {18, "Yürük semai", 6, 8},
+    {19, "Sengin semai", 6, 4},
+    {20, "Ağır sengin semai", 6, 2},
+    {21, "Sengin semai v.", 6, 4},
+    {22, "Sengin semai vv.", 6, 4},
+    {23, "Bileşik nim sofyan", 6, 8},
+    {24, "Devr-i hindî", 7, 8},
+    {25, "Devr-i hindî", 7, 4},
+    {26, "Devr-i hindî v.", 7, 8},
+    {27, "Devr-i hindî vv.", 7, 8},
+    {28, "Devr-i turan", 7, 8},
+    {29, "Devr-i turan v.", 7, 8},
+    {30, "Devr-i aryan", 7, 8},
+    {31, "Devr-i aryan v.", 7, 8},
+    {32, "Düyek", 8, 8},
+    {33, "Düyek v.", 8, 8},
+    {34, "Ağır düyek", 8, 4},
+    {35, "Ağır düyek v.", 8, 4},
+    {36, "Müsemmen (Katakofti)", 8, 8},
+    {37, "Müsemmen v.", 8, 8},
+    {38, "Aksak", 9, 8},
+    {39, "Aksak(çifte sofyan)", 9, 8},
+    {40, "9 zamanlı sofyan", 9, 8},
+    {41, "Aksak v.", 9, 8},
+    {42, "Çifte sofyan v.", 9, 8},
+    {43, "Ağır aksak", 9, 4},
+    {44, "Ağır aksak v.", 9, 4},
+    {45, "Ağır aksak özel", 9, 4},
+    {46, "Evfer", 9, 8},
+    {47, "Mevlevi evferi", 9, 4},
+    {48, "Evfer v.", 9, 8},
+    {49, "Mevlevi evferi v.", 9, 4},
+    {50, "Raks aksağı", 9, 8},
+    {51, "Raks aksağı v.", 9, 8},
+    {52, "Raks aksağı vv.", 9, 8},
+    {53, "Oynak", 9, 8},
+    {54, "Oynak v.", 9, 8},
+    {55, "Oynak vv.", 9, 8},
+    {56, "Birleşik semai", 9, 8},
+    {57, "Bileşik semai v.", 9, 8},
+    {58, "Curcuna  açık", 10, 16},
+    {59, "Curcuna kapalı", 10, 16},
+    {60, "Curcuna v.", 10, 16},
+    {61, "Aksak semai açık", 10, 8},
+    {62, "Aksak semai kapalı", 10, 8},
+    {63, "Aksak semai v.", 10, 8},
+    {64, "Aksak semai evferi", 10, 8},
+    {65, "Ağır aksak semai", 10, 4},
+    {66, "Ağır aksak semai v.", 10, 4},
+    {67, "Lenk fahte", 10, 4},
+    {68, "Lenk fahte v.", 10, 4},
+    {69, "Lenk fahte vv.", 10, 4},
+    {70, "Lenk fahte vvv.", 10, 4},
+    {71, "Çeng-i harbi", 10, 8},
+    {72, "Çeng-i harbi", 10, 4},
+    {73, "Devr-i süreyya", 10, 8},
+    {74, "Devr-i süreyya v.", 10, 8},
+    {75, "Tek vuruş", 11, 8},
+    {76, "Tek vuruş", 11, 4},
+    {77, "Tek vuruş v.", 11, 8},
+    {78, "Tek vuruş vv.", 11, 8},
+    {79, "Frenkçin", 12, 8},
+    {80, "Frenkçin", 12, 4},
+    {81, "Frenkçin v.", 12, 4},
+    {82, "Nim çenber", 12, 8},
+    {83, "Nim çenber", 12, 4},
+    {84, "Nim çenber  v.", 12, 8},
+    {85, "Nim çenber v.", 12, 4},
+    {86, "İkiz aksak", 12, 8},
+    {87, "İkiz aksak v.", 12, 8},
+    {88, "İkiz aksak vv.", 12, 8},
+    {89, "İkiz aksak vvv.", 12, 8},
+    {90, "Bileşik sofyan", 12, 8},
+    {91, "Bileşik sofyan v.", 12, 8},
+    {92, "Nim evsat", 13, 8},
+    {93, "Nim evsat", 13, 4},
+    {94, "Nim evsat v.", 13, 8},
+    {95, "Nim evsat v.", 13, 4},
+    {96, "Şarkı devr-i revanı", 13, 8},
+    {97, "Şarkı devr-i revanı", 13, 4},
+    {98, "Şarkı devr-i revanı v.", 13, 8},
+    {99, "Şarkı devr-i revanı v.", 13, 4},
+    {100, "Şarkı devr-i revanı-2", 13, 8},
+    {101, "Şarkı devr-i revanı-2", 13, 4},
+    {102, "Şarkı devr-i revanı-2 v", 13, 8},
+    {103, "Şarkı devr-i revanı-2 v", 13, 4},
+    {104, "Şarkı devr-i revanı-3", 13, 4},
+    {105, "Bektaşi devr-i revan", 13, 8},
+    {106, "Bektaşi devr-i revanı", 13, 4},
+    {107, "Bektaşi devr-i revanı v.", 13, 8},
+    {108, "Bektaşi devr-i revanı v.", 13, 4},
+    {109, "Ayin devr-i revanı", 14, 8},
+    {110, "Ayin devr-i revanı", 14, 4},
+    {111, "Ayin devr-i revanı v.", 14, 8},
+    {112, "Ayin devr-i revanı v.", 14, 4},
+    {113, "Raksan", 15, 8},
+    {114, "Raksan v.", 15, 8},
+    {115, "Bektaşi raksanı-1", 15, 8},
+    {116, "Bektaşi raksanı-2", 15, 8},
+    {117, "Bektaşi raksanı v.", 15, 8},
+    {118, "Çifte düyek", 16, 4},
+    {119, "Çifte düyek v.", 16, 4},
+    {120, "Fer i muhammes", 16, 4},
+    {121, "Fer i muhammes v.", 32, 8},
+    {122, "Nim berefşan", 16, 8},
+    {123, "Nim berefşan", 16, 4},
+    {124, "Nim berefşan v.", 16, 4},
+    {125, "Nim hafif", 16, 4},
+    {126, "Nim hafif", 16, 4},
+    {127, "Nim hafif v.", 16, 4},
+    {128, "Darb-ı Türkî", 18, 4},
+    {129, "Darb-ı Türkî v.", 18, 4},
+    {130, "Nim devir eski", 18, 4},
+    {131, "Nim devir yeni", 18, 4},
+    {132, "Nim devir v.", 18, 4},
+    {133, "Fahte", 20, 4},
+    {134, "Fahte v.", 20, 4},
+    {135, "Durak evferi", 21, 4},
+    {136, "Durak evferi v.", 21, 4},
+    {137, "Hezeç", 22, 4},
+    {138, "Çenber", 24, 4},
+    {139, "Ağır Çenber", 24, 2},
+    {140, "Çenber v.", 24, 4},
+    {141, "Ağır Çenber v.", 24, 2},
+    {142, "Nim sakil eski", 24, 4},
+    {143, "Nim sakil yeni", 24, 4},
+    {144, "Nim sakil yeni", 24, 2},
+    {145, "Nim sakil v.", 24, 4},
+    {146, "Evsat", 26, 8},
+    {147, "Evsat", 26, 4},
+    {148, "Evsat v.", 26, 8},
+    {149, "Evsat v.", 26, 4},
+    {150, "Beste devr-i revanı", 26, 4},
+    {151, "Beste devr-i revanı v.", 26, 4},
+    {152, "Frengifer", 28, 4},
+    {153, "Frengifer v.", 28, 4},
+    {154, "Devr-i kebir eski", 28, 4},
+    {155, "Devr-i kebir yeni", 28, 4},
+    {156, "Devr-i kebir v.", 28, 4},
+    {157, "Devr-i kebir v.", 28, 8},
+    {158, "Muzaaf Devr-i kebir", 28, 2},
+    {159, "Remel eski", 28, 2},
+    {160, "Remel eski", 28, 4},
+    {161, "Remel yeni", 28, 2},
+    {162, "Remel yeni", 28, 4},
+    {163, "Remel v.", 28, 2},
+    {164, "Muhammes", 32, 4},
+    {165, "Muhammes v.", 32, 4},
+    {166, "Hafif eski", 32, 4},
+    {167, "Hafif yeni", 32, 4},
+    {168, "Hafif (ağır)", 32, 2},
+    {169, "Hafif v.", 32, 4},
+    {170, "Hafif (ağır) v.", 32, 2},
+    {171, "Berefşan", 32, 4},
+    {172, "Berefşan v.", 32, 4},
+    {173, "Darb-ı hüner", 38, 4},
+    {174, "Sakîl (eski)", 48, 4},
+    {175, "Sakîl (yeni)", 48, 4},
+    {176, "Ağır Sakîl (eski)", 48, 2},
+    {177, "Ağır Sakîl (yeni)", 48, 2},
+    {178, "Ağır sakil v.", 32, 8},
+    {179, "Havî", 64, 4},
+    {180, "Ağır Havî", 64, 2},
+    {181, "Ağır Havî v.", 32, 8},
+    {182, "Ağır Havî  v.", 64, 2},
+    {183, "Darb-ı fetih", 88, 4},
+    {184, "Ağır Darb-ı fetih", 88, 2},
+    {185, "Ağır Darb-ı fetih v.", 32, 8},
+    {186, "Ağır Darb-ı fetih  v.", 88, 2},
+    {231, "Müsemmen v.", 8, 8},
+    {232, "Müsemmen v.", 8, 8},
+    {233, "Düyek v.", 8, 8},
     {255, "Darp şiddeti demo", 12, 8},
 };
 
@@ -199,12 +319,10 @@ constexpr int kDarbiFetihSeparators = 19;
 constexpr int kMuzaafDevriKebir = 158;
 constexpr int kMuzaafStrokes = 70;
 constexpr int kMuhammesVelveleli = 165;
-constexpr int kMuhammesLastPartRing = 49;   // plans play rings 1-48, then 49 to the end
+constexpr int kMuhammesLastPartRing = 49;  // plans play rings 1-48, then 49 to the end
 constexpr int kMuhammesBeforeLastPart = 448;
 
-bool IsEmptyRange(int slot) {
-    return (slot >= 187 && slot <= 230) || (slot >= 234 && slot <= 254);
-}
+bool IsEmptyRange(int slot) { return (slot >= 187 && slot <= 230) || (slot >= 234 && slot <= 254); }
 
 // ---------------------------------------------------------------------------------------------
 // Reading the source.
@@ -230,7 +348,9 @@ std::optional<int> ParseInt(std::string_view text) {
 
 int IntOrFail(std::string_view text, int line, std::string_view what) {
     const auto value = ParseInt(text);
-    if (!value) Fail(line, std::string(what) + " must be a whole number, not \"" + std::string(text) + "\"");
+    if (!value)
+        Fail(line,
+             std::string(what) + " must be a whole number, not \"" + std::string(text) + "\"");
     return *value;
 }
 
@@ -269,7 +389,8 @@ UsulBlock ParseHeader(std::string_view text, int line) {
     }
     if (block.beats < 1 || block.beats > 255) Fail(line, "the beat count must be 1 to 255");
     constexpr int kMertebes[] = {1, 2, 4, 8, 16, 32, 64};
-    if (std::find(std::begin(kMertebes), std::end(kMertebes), block.mertebe) == std::end(kMertebes)) {
+    if (std::find(std::begin(kMertebes), std::end(kMertebes), block.mertebe) ==
+        std::end(kMertebes)) {
         Fail(line, "the mertebe must be 1, 2, 4, 8, 16, 32 or 64");
     }
     if (block.level < kMinLevel || block.level > kMaxLevel) Fail(line, "the level must be 1 to 63");
@@ -277,10 +398,12 @@ UsulBlock ParseHeader(std::string_view text, int line) {
 }
 
 void ParseConfidence(std::string_view text, int line) {
-    for (std::string_view kind : {std::string_view("sourced:"), std::string_view("reconstructed:")}) {
+    for (std::string_view kind :
+         {std::string_view("sourced:"), std::string_view("reconstructed:")}) {
         if (text.substr(0, kind.size()) == kind) {
             if (IsBlankOrComment(text.substr(kind.size()))) {
-                Fail(line, "say which source or which derivation after \"" + std::string(kind) + "\"");
+                Fail(line,
+                     "say which source or which derivation after \"" + std::string(kind) + "\"");
             }
             return;
         }
@@ -297,7 +420,8 @@ StrokeLine ParseStroke(std::string_view text, int line) {
     stroke.line = line;
     stroke.cell = IntOrFail(words[0], line, "the cell");
     if (stroke.cell < 1 || stroke.cell > kCellCount) Fail(line, "cells run from 1 to 180");
-    if (words[1] != "R" && words[1] != "L") Fail(line, "the hand must be R (Düm line) or L (Tek line)");
+    if (words[1] != "R" && words[1] != "L")
+        Fail(line, "the hand must be R (Düm line) or L (Tek line)");
     stroke.right = words[1] == "R";
     stroke.duration = IntOrFail(words[2], line, "the duration");
     if (NoteClass(stroke.duration) < 0) {
@@ -307,8 +431,10 @@ StrokeLine ParseStroke(std::string_view text, int line) {
     stroke.loudness = IntOrFail(words[3], line, "the loudness");
     if (stroke.loudness < 0 || stroke.loudness > 3) Fail(line, "the loudness must be 0 to 3");
     if (words[4] != "-") {
-        if (std::find(std::begin(kSyllables), std::end(kSyllables), words[4]) == std::end(kSyllables)) {
-            Fail(line, "unknown syllable \"" + words[4] + "\" (Düm Dü Tek Te Ke Kâ Ta Hek Me or -)");
+        if (std::find(std::begin(kSyllables), std::end(kSyllables), words[4]) ==
+            std::end(kSyllables)) {
+            Fail(line,
+                 "unknown syllable \"" + words[4] + "\" (Düm Dü Tek Te Ke Kâ Ta Hek Me or -)");
         }
         if (IsRightHandSyllable(words[4]) != stroke.right) {
             Fail(line, "\"" + words[4] + "\" belongs on the " +
@@ -342,7 +468,8 @@ Source ParseSource(std::istream& in) {
                 const auto [at, inserted] = source.usuls.emplace(open->slot, *open);
                 if (!inserted) {
                     Fail(open->line, "slot " + std::to_string(open->slot) +
-                                         " is already given at line " + std::to_string(at->second.line));
+                                         " is already given at line " +
+                                         std::to_string(at->second.line));
                 }
                 open.reset();
             } else {
@@ -360,7 +487,8 @@ Source ParseSource(std::istream& in) {
             if (words.size() != 4) Fail(line, "expected: settings <red> <green> <blue>");
             for (int k = 0; k < 3; ++k) {
                 source.colour[k] = IntOrFail(words[k + 1], line, "a colour component");
-                if (source.colour[k] < 0 || source.colour[k] > 255) Fail(line, "colour components run from 0 to 255");
+                if (source.colour[k] < 0 || source.colour[k] > 255)
+                    Fail(line, "colour components run from 0 to 255");
             }
             source.settingsLine = line;
         } else {
@@ -368,7 +496,8 @@ Source ParseSource(std::istream& in) {
         }
     }
     source.lastLine = line;
-    if (open) Fail(open->line, "the block of slot " + std::to_string(open->slot) + " has no \"end\"");
+    if (open)
+        Fail(open->line, "the block of slot " + std::to_string(open->slot) + " has no \"end\"");
     return source;
 }
 
@@ -412,7 +541,8 @@ UsulRecord BuildRecord(const UsulBlock& block) {
 
 void CheckBlock(const UsulBlock& block) {
     const StrokeLine& last = block.strokes.back();
-    if (last.separatorAfter) Fail(last.line, "no separator after the last stroke (the editor drops it)");
+    if (last.separatorAfter)
+        Fail(last.line, "no separator after the last stroke (the editor drops it)");
 
     int total = 0;
     for (const StrokeLine& stroke : block.strokes) total += stroke.duration;
@@ -432,8 +562,9 @@ void CheckBlock(const UsulBlock& block) {
                                   " this stroke would land past ring 180; choose a smaller level");
         }
         if (stroke.cell != ring) {
-            Fail(stroke.line, "at level " + std::to_string(block.level) + " this stroke belongs in cell " +
-                                  std::to_string(ring) + ", not " + std::to_string(stroke.cell));
+            Fail(stroke.line, "at level " + std::to_string(block.level) +
+                                  " this stroke belongs in cell " + std::to_string(ring) +
+                                  ", not " + std::to_string(stroke.cell));
         }
         ring += 1 + table.SpacingAfter(stroke.duration, block.level);
     }
@@ -476,14 +607,15 @@ void CheckFacts(const Source& source) {
         const UsulBlock& block = found->second;
         if (block.name != expected.name || block.beats != expected.beats ||
             block.mertebe != expected.mertebe) {
-            Fail(block.line, "slot " + std::to_string(expected.slot) + " must be \"" + expected.name +
-                                 "\" " + std::to_string(expected.beats) + "/" +
+            Fail(block.line, "slot " + std::to_string(expected.slot) + " must be \"" +
+                                 expected.name + "\" " + std::to_string(expected.beats) + "/" +
                                  std::to_string(expected.mertebe));
         }
     }
     for (const auto& [slot, block] : source.usuls) {
         if (slot == kSettingsRecordNumber || IsEmptyRange(slot)) {
-            Fail(block.line, "slot " + std::to_string(slot) + " stays empty in the default library");
+            Fail(block.line,
+                 "slot " + std::to_string(slot) + " stays empty in the default library");
         }
     }
 
@@ -497,12 +629,14 @@ void CheckFacts(const Source& source) {
         for (std::size_t k = 0; k < reference.rows.size(); ++k) {
             const ReferenceRow& row = reference.rows[k];
             const StrokeLine& stroke = block.strokes[k];
-            if (stroke.cell != row.cell || stroke.right != row.right || stroke.duration != row.duration ||
-                stroke.loudness != row.loudness || stroke.syllable != row.syllable) {
+            if (stroke.cell != row.cell || stroke.right != row.right ||
+                stroke.duration != row.duration || stroke.loudness != row.loudness ||
+                stroke.syllable != row.syllable) {
                 Fail(stroke.line, "the reference row of slot " + std::to_string(reference.slot) +
                                       " reads: cell " + std::to_string(row.cell) + ", " +
-                                      (row.right ? "R" : "L") + ", " + std::to_string(row.duration) +
-                                      ", loudness " + std::to_string(row.loudness) + ", " +
+                                      (row.right ? "R" : "L") + ", " +
+                                      std::to_string(row.duration) + ", loudness " +
+                                      std::to_string(row.loudness) + ", " +
                                       (*row.syllable ? row.syllable : "-"));
             }
         }
@@ -527,12 +661,15 @@ void CheckFacts(const Source& source) {
         if (stroke.cell < kMuhammesLastPartRing) before += stroke.duration;
     }
     if (before != kMuhammesBeforeLastPart || !StrokeInCell(velveleli, kMuhammesLastPartRing)) {
-        Fail(velveleli.line, "Muhammes v. starts its last düyek-long part on ring 49, after 448 "
-                             "sixty-fourths in rings 1-48");
+        Fail(velveleli.line,
+             "Muhammes v. starts its last düyek-long part on ring 49, after 448 "
+             "sixty-fourths in rings 1-48");
     }
 
-    if (source.settingsLine == 0) Fail(source.lastLine, "the \"settings\" line (default colour) is missing");
-    if (source.colour != kDefaultColour) Fail(source.settingsLine, "the default colour is 200 185 130");
+    if (source.settingsLine == 0)
+        Fail(source.lastLine, "the \"settings\" line (default colour) is missing");
+    if (source.colour != kDefaultColour)
+        Fail(source.settingsLine, "the default colour is 200 185 130");
 }
 
 std::vector<std::uint8_t> BuildLibrary(const Source& source) {
@@ -540,7 +677,8 @@ std::vector<std::uint8_t> BuildLibrary(const Source& source) {
     bytes.reserve(kLibraryFileSize);
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         const auto found = source.usuls.find(slot);
-        const UsulRecord record = found == source.usuls.end() ? EmptyDefaultSlot() : BuildRecord(found->second);
+        const UsulRecord record =
+            found == source.usuls.end() ? EmptyDefaultSlot() : BuildRecord(found->second);
         const RecordBytes encoded = EncodeUsulRecord(record);
         bytes.insert(bytes.end(), encoded.begin(), encoded.end());
     }
@@ -558,7 +696,8 @@ bool WriteWhole(const std::filesystem::path& path, const std::vector<std::uint8_
     temporary += ".tmp";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
         if (!out) return false;
     }
     std::error_code error;
@@ -590,7 +729,8 @@ int main(int argc, char** argv) {
             return 1;
         }
     } catch (const SourceError& error) {
-        std::cerr << input.filename().string() << ":" << error.line << ": " << error.message << "\n";
+        std::cerr << input.filename().string() << ":" << error.line << ": " << error.message
+                  << "\n";
         return 1;
     }
     return 0;
