@@ -426,6 +426,74 @@ TEST(DefaultLibrary, TheWidestFittingLevelIsUsedUnlessAReferenceRowFixesIt) {
     }
 }
 
+// Onsets of the strokes in sixty-fourth notes from the start of the cycle.
+std::vector<int> Onsets(const UsulRecord& usul) {
+    std::vector<int> onsets;
+    int time = 0;
+    for (const Row& row : Strokes(usul)) {
+        onsets.push_back(time);
+        time += row.duration;
+    }
+    return onsets;
+}
+
+TEST(DefaultLibrary, FilledFormsKeepEveryDarbOfThePlainForm) {
+    // (plain slot, filled slot): the velveleli form adds strokes, never moves a darb of the
+    // plain form and never changes the length of the cycle.
+    const std::vector<std::pair<int, int>> pairs = {
+        {4, 7},     {5, 8},     {10, 11},   {12, 14},   {13, 15},   {16, 17},   {19, 21},
+        {21, 22},   {24, 26},   {26, 27},   {28, 29},   {30, 31},   {32, 33},   {34, 35},
+        {36, 37},   {38, 41},   {39, 42},   {43, 44},   {43, 45},   {45, 44},   {46, 48},
+        {47, 49},   {50, 51},   {51, 52},   {53, 54},   {54, 55},   {56, 57},   {58, 60},
+        {61, 63},   {65, 66},   {67, 68},   {68, 69},   {69, 70},   {73, 74},   {75, 77},
+        {77, 78},   {80, 81},   {82, 84},   {83, 85},   {86, 87},   {87, 88},   {88, 89},
+        {90, 91},   {92, 94},   {93, 95},   {96, 98},   {97, 99},   {100, 102}, {101, 103},
+        {105, 107}, {106, 108}, {109, 111}, {110, 112}, {113, 114}, {115, 117}, {118, 119},
+        {120, 121}, {123, 124}, {125, 126}, {126, 127}, {128, 129}, {130, 131}, {131, 132},
+        {133, 134}, {135, 136}, {138, 140}, {139, 141}, {142, 143}, {143, 145}, {146, 148},
+        {147, 149}, {150, 151}, {152, 153}, {155, 156}, {159, 161}, {161, 163}, {160, 162},
+        {164, 165}, {166, 167}, {167, 169}, {168, 170}, {171, 172}, {174, 175}, {176, 177},
+        {180, 182}, {184, 186}, {33, 233},
+    };
+    for (const auto& [plain, filled] : pairs) {
+        const UsulRecord a = Slot(plain);
+        const UsulRecord b = Slot(filled);
+        EXPECT_EQ(SumOfDurations(a), SumOfDurations(b)) << plain << " -> " << filled;
+        EXPECT_LE(Strokes(a).size(), Strokes(b).size()) << plain << " -> " << filled;
+        const std::vector<int> kept = Onsets(a);
+        const std::vector<int> all = Onsets(b);
+        EXPECT_TRUE(std::includes(all.begin(), all.end(), kept.begin(), kept.end()))
+            << "slot " << filled << " moves a darb of slot " << plain;
+    }
+}
+
+TEST(DefaultLibrary, SlowerMertebesDoubleTheSameStrokes) {
+    // (faster, slower): the same strokes, syllables and loudness, every duration doubled.
+    const std::vector<std::pair<int, int>> pairs = {
+        {1, 2},     {2, 3},     {4, 5},     {5, 6},     {7, 8},     {9, 10},    {12, 13},
+        {14, 15},   {18, 19},   {19, 20},   {24, 25},   {32, 34},   {33, 35},   {38, 43},
+        {41, 44},   {46, 47},   {48, 49},   {61, 65},   {63, 66},   {71, 72},   {75, 76},
+        {79, 80},   {82, 83},   {84, 85},   {92, 93},   {94, 95},   {96, 97},   {98, 99},
+        {100, 101}, {102, 103}, {105, 106}, {107, 108}, {109, 110}, {111, 112}, {122, 123},
+        {143, 144}, {146, 147}, {148, 149}, {157, 156}, {160, 159}, {162, 161}, {167, 168},
+        {169, 170}, {174, 176}, {175, 177}, {179, 180}, {183, 184},
+    };
+    for (const auto& [fast, slow] : pairs) {
+        const std::vector<Row> a = Strokes(Slot(fast));
+        const std::vector<Row> b = Strokes(Slot(slow));
+        ASSERT_EQ(a.size(), b.size()) << fast << " -> " << slow;
+        for (std::size_t k = 0; k < a.size(); ++k) {
+            EXPECT_EQ(2 * a[k].duration, b[k].duration)
+                << fast << " -> " << slow << " stroke " << k + 1;
+            EXPECT_EQ(a[k].right, b[k].right) << fast << " -> " << slow << " stroke " << k + 1;
+            EXPECT_EQ(a[k].syllable, b[k].syllable)
+                << fast << " -> " << slow << " stroke " << k + 1;
+            EXPECT_EQ(a[k].loudness, b[k].loudness)
+                << fast << " -> " << slow << " stroke " << k + 1;
+        }
+    }
+}
+
 #ifdef RITMORA_MAKE_DEFAULT_LIBRARY
 // The generator reads the text source the build used and must give back the very bytes the
 // program carries; a musician's typo must stop it with the file and line.
