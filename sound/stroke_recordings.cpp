@@ -3,7 +3,6 @@
 
 #include "sound/sample_bank.h"
 
-#ifdef RITMORA_HAVE_STROKES
 extern const unsigned char stroke_kudum_dum[];
 extern const std::size_t stroke_kudum_dum_size;
 extern const unsigned char stroke_kudum_tek[];
@@ -16,12 +15,10 @@ extern const unsigned char stroke_def_dum[];
 extern const std::size_t stroke_def_dum_size;
 extern const unsigned char stroke_def_tek[];
 extern const std::size_t stroke_def_tek_size;
-#endif
 
 namespace ritmora {
 
 std::span<const std::uint8_t> StrokeRecording(Instrument instrument, bool dum) {
-#ifdef RITMORA_HAVE_STROKES
     switch (instrument) {
         case Instrument::Kudum:
             return dum ? std::span(stroke_kudum_dum, stroke_kudum_dum_size)
@@ -34,16 +31,6 @@ std::span<const std::uint8_t> StrokeRecording(Instrument instrument, bool dum) {
     }
     return dum ? std::span(stroke_def_dum, stroke_def_dum_size)
                : std::span(stroke_def_tek, stroke_def_tek_size);
-#else
-    // A build without the recordings carries a silent stroke: a canonical header, no samples.
-    (void)instrument;
-    (void)dum;
-    static constexpr std::uint8_t kSilent[] = {
-        'R', 'I', 'F', 'F', 36, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0,
-        1, 0, 1, 0, 0x44, 0xAC, 0, 0, 0x88, 0x58, 1, 0, 2, 0, 16, 0, 'd', 'a', 't', 'a', 0, 0,
-        0, 0};
-    return kSilent;
-#endif
 }
 
 }  // namespace ritmora

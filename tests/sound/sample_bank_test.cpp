@@ -97,6 +97,22 @@ TEST(WriteSampleBank, WritesEighteenFilesFromTheRecordings) {
     }
 }
 
+TEST(WriteSampleBank, DerivedKudumAndDefFilesAreCanonical) {
+    TempFolder folder;
+    ASSERT_TRUE(WriteSampleBank(folder.path(), LevelFactors{}).ok());
+    for (Instrument instrument : {Instrument::Kudum, Instrument::Def}) {
+        for (bool dum : {true, false}) {
+            const auto loud = ReadBytes(folder / SampleFileName(instrument, dum, 3));
+            const auto medium = ReadBytes(folder / SampleFileName(instrument, dum, 2));
+            EXPECT_EQ(LocateDataChunk(loud).dataOffset, 88u);  // "data" at byte position 81
+            EXPECT_EQ(LocateDataChunk(medium).dataOffset, 44u);
+            EXPECT_EQ(loud.size() - medium.size(), 44u + 2u);
+            EXPECT_TRUE(std::equal(loud.begin(), loud.begin() + 8, medium.begin()));
+        }
+    }
+    EXPECT_EQ(LocateDataChunk(ReadBytes(folder / "BENDRD31.---")).dataOffset, 44u);
+}
+
 TEST(WriteSampleBank, ReportsAFolderThatCannotBeMade) {
     TempFolder folder;
     WriteBytes(folder / "vlvl", {1});  // a file where the folder should be
