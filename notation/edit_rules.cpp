@@ -7,7 +7,7 @@ namespace {
 
 constexpr int kPressLeft = 35;
 constexpr int kPressRight = 935;
-constexpr int kBandTop = 55;     // a row's band of presses, from its top
+constexpr int kBandTop = 55;  // a row's band of presses, from its top
 constexpr int kBandBottom = 95;
 
 // The row whose band holds y (1..4), or 0.
@@ -56,8 +56,8 @@ PressZone ZoneOfPress(int yInRow) {
 }
 
 void ApplyNoteMenuItem(StrokeCell& cell, int item) {
-    static constexpr std::array<int, kNoteMenuItems> kValues = {2,  4,  8,  16, 32, 64, 0, 0,
-                                                                0,  64, 32, 16, 8,  4,  2};
+    static constexpr std::array<int, kNoteMenuItems> kValues = {2, 4,  8,  16, 32, 64, 0, 0,
+                                                                0, 64, 32, 16, 8,  4,  2};
     if (item < 0 || item >= kNoteMenuItems) return;
     const auto value = static_cast<std::uint8_t>(kValues[static_cast<std::size_t>(item)]);
     if (item <= 6) {

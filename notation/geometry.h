@@ -17,7 +17,7 @@ inline constexpr int kLowerLineOffset = 90;   // left hand ("Tek") line
 inline constexpr int kRingOffset = 75;        // ring centres
 inline constexpr int kRightGlyphOffset = 18;  // top of a stem-up glyph
 inline constexpr int kLeftGlyphOffset = 49;   // top of a stem-down glyph
-inline constexpr int kSeparatorShift = 14;    // from the glyph's left edge: halfway to the next ring
+inline constexpr int kSeparatorShift = 14;  // from the glyph's left edge: halfway to the next ring
 
 inline int RowOfRing(int ring) { return (ring - 1) / kRingsPerRow + 1; }
 inline int ColumnOfRing(int ring) { return ring - kRingsPerRow * (RowOfRing(ring) - 1); }

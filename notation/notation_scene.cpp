@@ -22,7 +22,7 @@ std::vector<PixelOffset> MakeRingOutline() {
     int y = 0;
     int error = 1 - x;
     while (x >= y) {
-        const PixelOffset octant[8] = {{x, y},  {y, x},  {-y, x}, {-x, y},
+        const PixelOffset octant[8] = {{x, y},   {y, x},   {-y, x}, {-x, y},
                                        {-x, -y}, {-y, -x}, {y, -x}, {x, -y}};
         for (const PixelOffset& p : octant) {
             const bool known = std::any_of(pixels.begin(), pixels.end(), [&](const PixelOffset& q) {
@@ -114,7 +114,8 @@ NotationScene BuildNotationScene(const UsulRecord& usul,
             scene.syllables.push_back({Printable(cell.syllable), x - 3, top + (right ? 19 : 119)});
             if (cell.loudness >= 1 && cell.loudness <= 3) {
                 // loudness 3 is loud, 2 medium, 1 soft; the letters come loud first.
-                const std::string& letter = loudnessLetters[static_cast<std::size_t>(3 - cell.loudness)];
+                const std::string& letter =
+                    loudnessLetters[static_cast<std::size_t>(3 - cell.loudness)];
                 scene.loudnessLetters.push_back({letter, x + 1, top + (right ? 4 : 134)});
             }
             scene.total += cell.Duration();

@@ -34,13 +34,13 @@ struct SceneText {
 
 struct NotationScene {
     int rows = 1;
-    int total = 0;    // the usul's total of durations (right hand when set, else left hand)
+    int total = 0;  // the usul's total of durations (right hand when set, else left hand)
     int lastRing = 0;
-    std::vector<SceneLine> staffLines;     // black
-    std::vector<ScenePoint> ringCentres;   // grey outlines, radius 5
-    std::vector<SceneLine> rowDividers;    // black, full width
-    std::vector<SceneGlyph> glyphs;        // copied with AND from the large glyphs
-    std::vector<ScenePoint> dotPixels;     // black
+    std::vector<SceneLine> staffLines;    // black
+    std::vector<ScenePoint> ringCentres;  // grey outlines, radius 5
+    std::vector<SceneLine> rowDividers;   // black, full width
+    std::vector<SceneGlyph> glyphs;       // copied with AND from the large glyphs
+    std::vector<ScenePoint> dotPixels;    // black
     std::vector<SceneText> syllables;
     std::vector<SceneText> loudnessLetters;
     std::vector<SceneLine> separatorDashes;  // red

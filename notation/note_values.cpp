@@ -1,25 +1,35 @@
 #include "notation/note_values.h"
 
+#include <array>
+
 namespace ritmora {
+namespace {
+
+// The plain value of each class and its dotted forms; a thirty-second takes one dot at most.
+struct NoteForms {
+    int plain, oneDot, twoDots;
+};
+constexpr std::array<NoteForms, 6> kForms = {
+    {{64, 96, 112}, {32, 48, 56}, {16, 24, 28}, {8, 12, 14}, {4, 6, 7}, {2, 3, 0}}};
+
+}  // namespace
 
 int NoteClass(int duration) {
-    switch (duration) {
-        case 64: case 96: case 112: return 0;
-        case 32: case 48: case 56: return 1;
-        case 16: case 24: case 28: return 2;
-        case 8: case 12: case 14: return 3;
-        case 4: case 6: case 7: return 4;
-        case 2: case 3: return 5;
-        default: return -1;
+    if (duration <= 0) return -1;
+    for (int m = 0; m < static_cast<int>(kForms.size()); ++m) {
+        const NoteForms& forms = kForms[static_cast<std::size_t>(m)];
+        if (duration == forms.plain || duration == forms.oneDot || duration == forms.twoDots) {
+            return m;
+        }
     }
+    return -1;
 }
 
 int DotCount(int duration) {
-    switch (duration) {
-        case 96: case 48: case 24: case 12: case 6: case 3: return 1;
-        case 112: case 56: case 28: case 14: case 7: return 2;
-        default: return 0;
-    }
+    const int noteClass = NoteClass(duration);
+    if (noteClass < 0) return 0;
+    const NoteForms& forms = kForms[static_cast<std::size_t>(noteClass)];
+    return duration == forms.oneDot ? 1 : duration == forms.twoDots ? 2 : 0;
 }
 
 int RightGlyphCode(int duration) {
@@ -35,13 +45,13 @@ int LeftGlyphCode(int duration) {
 }
 
 int StepDots(int duration) {
-    switch (duration) {
-        case 2: case 4: case 8: case 16: case 32: case 64: return duration * 3 / 2;
-        case 6: case 12: case 24: case 48: case 96: return duration * 7 / 6;
-        case 7: case 14: case 28: case 56: case 112: return duration * 12 / 21;
-        case 3: return 2;
-        default: return duration;
-    }
+    const int noteClass = NoteClass(duration);
+    if (noteClass < 0) return duration;  // 0 and unknown values stay
+    const NoteForms& forms = kForms[static_cast<std::size_t>(noteClass)];
+    if (duration == forms.plain) return duration * 3 / 2;
+    if (duration == forms.oneDot && forms.twoDots != 0) return duration * 7 / 6;
+    if (duration == forms.oneDot) return forms.plain;  // 3 -> 2
+    return duration * 12 / 21;
 }
 
 int StepLoudness(int loudness) {

@@ -10,14 +10,14 @@ inline constexpr int kMaxLevel = 63;
 inline constexpr int kNoteClassCount = 6;
 
 class SpacingTable {
-public:
+  public:
     SpacingTable();  // TabloYap: every class gets half the room of the class above, half to even
     // level 1..63, noteClass 0..5; 0 outside those ranges.
     std::uint8_t Entry(int level, int noteClass) const;
     // Spacing after a stroke of `duration` at `level`; 0 for a value without a class.
     int SpacingAfter(int duration, int level) const;
 
-private:
+  private:
     std::array<std::array<std::uint8_t, kNoteClassCount>, kMaxLevel> rows_{};
 };
 

@@ -22,9 +22,8 @@ TransformResult Compare(const UsulRecord& before, const UsulRecord& after) {
 }  // namespace
 
 TransformResult DoubleDurations(UsulRecord& usul) {
-    const bool refused = AnyDuration(usul, [](int d) {
-        return d == 64 || d == 96 || d == 112 || d > 127;
-    });
+    const bool refused =
+        AnyDuration(usul, [](int d) { return d == 64 || d == 96 || d == 112 || d > 127; });
     if (refused) return TransformResult::Refused;
     const UsulRecord before = usul;
     for (StrokeCell& cell : usul.cells) {

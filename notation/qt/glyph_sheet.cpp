@@ -166,21 +166,23 @@ struct MenuImage {
 
 // Note-menu items 0-5 (right hand, short to long) and 9-14 (left hand, long to short).
 MenuImage MenuImageOf(int position) {
-    switch (position) {
-        case 0: return {168, -8};
-        case 1: return {166, -9};
-        case 2: return {164, -9};
-        case 3: return {162, -9};
-        case 4: return {160, -9};
-        case 5: return {159, -16};
-        case 9: return {159, -16};
-        case 10: return {161, -25};
-        case 11: return {163, -25};
-        case 12: return {165, -25};
-        case 13: return {167, -25};
-        case 14: return {169, -25};
-        default: return {0, 0};
-    }
+    static constexpr std::array<MenuImage, 15> kImages = {{{168, -8},
+                                                           {166, -9},
+                                                           {164, -9},
+                                                           {162, -9},
+                                                           {160, -9},
+                                                           {159, -16},
+                                                           {0, 0},
+                                                           {0, 0},
+                                                           {0, 0},
+                                                           {159, -16},
+                                                           {161, -25},
+                                                           {163, -25},
+                                                           {165, -25},
+                                                           {167, -25},
+                                                           {169, -25}}};
+    if (position < 0 || position >= static_cast<int>(kImages.size())) return {0, 0};
+    return kImages[static_cast<std::size_t>(position)];
 }
 
 }  // namespace
@@ -210,8 +212,7 @@ GlyphSheet::GlyphSheet()
     }
 }
 
-void GlyphSheet::CopyGlyph(QImage& target, const GlyphTable& table, int code, int x,
-                           int y) const {
+void GlyphSheet::CopyGlyph(QImage& target, const GlyphTable& table, int code, int x, int y) const {
     if (code < kFirstGlyphCode || code > kLastGlyphCode) return;
     if (target.format() != QImage::Format_RGB32 &&
         target.format() != QImage::Format_ARGB32_Premultiplied) {

@@ -15,7 +15,7 @@ struct GlyphRect {
 using GlyphTable = std::array<GlyphRect, 11>;  // index = glyph code - 159
 
 class GlyphSheet {
-public:
+  public:
     GlyphSheet();  // draws the sheet and fills the three tables
 
     const QImage& Image() const { return image_; }
@@ -31,7 +31,7 @@ public:
     // onto white, 24 pixels high (26 for items 0 and 14). A null pixmap for the text items 6-8.
     QPixmap MenuPicture(int menuPosition) const;
 
-private:
+  private:
     QImage image_;
     GlyphTable large_{};
     GlyphTable medium_{};

@@ -84,8 +84,8 @@ int DrawNotation(QImage& picture, const UsulRecord& usul, const GlyphSheet& glyp
                  const LoudnessLetters& letters, const QFont& font) {
     EnsureRasterFormat(picture);
     const NotationScene scene = BuildNotationScene(
-        usul, {letters.loud.toStdString(), letters.medium.toStdString(),
-               letters.soft.toStdString()});
+        usul,
+        {letters.loud.toStdString(), letters.medium.toStdString(), letters.soft.toStdString()});
     // The staff follows the picture's own height, as the empty staff always does.
     const int rows = static_cast<int>(RoundHalfEven(picture.height() / double(kRowHeight)));
     RenderStaff(picture, BuildEmptyStaffScene(rows));

@@ -8,7 +8,7 @@ namespace ritmora {
 
 class NotationView : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit NotationView(QWidget* parent = nullptr);
 
     QImage& Picture() { return picture_; }
@@ -18,16 +18,16 @@ public:
 
     QSize sizeHint() const override;
 
-signals:
+  signals:
     void pressed(Qt::MouseButton button, int x, int y);
     void moved(int x, int y);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QImage picture_;
 };
 

@@ -70,8 +70,8 @@ TEST(GlyphSheet, TablesAndInk) {
             // Ink on the head rows (38..45 scaled), white above the stem tops (row 0).
             const int headTop = static_cast<int>(38 * sy);
             const int headBottom = static_cast<int>(45 * sy + 0.999);
-            EXPECT_TRUE(AnyInk(image, QRect(r.srcX, r.srcY + headTop, r.width,
-                                            headBottom - headTop + 1)))
+            EXPECT_TRUE(
+                AnyInk(image, QRect(r.srcX, r.srcY + headTop, r.width, headBottom - headTop + 1)))
                 << "glyph " << 159 + i << " height " << int(r.height);
             for (int x = r.srcX; x < r.srcX + r.width; ++x) {
                 EXPECT_EQ(image.pixel(x, r.srcY), kWhite);
@@ -211,8 +211,8 @@ TEST(NotationPainter, SyllablesAndLettersLeaveInk) {
                 if (qGray(picture.pixel(x, y)) < 128) return true;
         return false;
     };
-    EXPECT_TRUE(anyDark(QRect(37, 4, 8, 12)));    // "F" at (x + 1, T + 4)
-    EXPECT_TRUE(anyDark(QRect(73, 119, 20, 14)));  // "Tek" below the lower line
+    EXPECT_TRUE(anyDark(QRect(37, 4, 8, 12)));      // "F" at (x + 1, T + 4)
+    EXPECT_TRUE(anyDark(QRect(73, 119, 20, 14)));   // "Tek" below the lower line
     EXPECT_FALSE(anyDark(QRect(77, 134, 10, 14)));  // no loudness on cell 3
 }
 

@@ -70,8 +70,8 @@ TEST(NotationScene, GlyphsDotsTextsAndTotal) {
     EXPECT_EQ(scene.glyphs[3].code, 163);
     EXPECT_EQ(scene.total, 24 + 7 + 8 + 5);
 
-    EXPECT_TRUE(HasPixel(scene.dotPixels, 36 + 14, 58));    // one dot on the upper line
-    EXPECT_TRUE(HasPixel(scene.dotPixels, 56 + 17, 239));   // two dots on the lower line
+    EXPECT_TRUE(HasPixel(scene.dotPixels, 36 + 14, 58));   // one dot on the upper line
+    EXPECT_TRUE(HasPixel(scene.dotPixels, 56 + 17, 239));  // two dots on the lower line
     EXPECT_TRUE(HasPixel(scene.dotPixels, 56 + 12, 241));
     EXPECT_EQ(scene.dotPixels.size(), 16u);
 

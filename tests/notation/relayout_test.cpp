@@ -79,9 +79,9 @@ TEST(Relayout, LeftHandFirstStrokeMovesToRingOne) {
 
 TEST(Relayout, SeparatorsMoveWithTheirStrokeOrAreDropped) {
     UsulRecord usul = UsulWithRight({{1, 8}, {6, 8}, {11, 8}});
-    usul.Cell(5).separator = 1;   // just before the stroke in 6: moves with it
-    usul.Cell(8).separator = 1;   // in the middle of a gap: lost
-    usul.Cell(11).separator = 1;  // after the last stroke: lost
+    usul.Cell(5).separator = 1;                // just before the stroke in 6: moves with it
+    usul.Cell(8).separator = 1;                // in the middle of a gap: lost
+    usul.Cell(11).separator = 1;               // after the last stroke: lost
     YeniDizilim(usul, 16, MevcutHalka(usul));  // eighth spacing 1
     EXPECT_EQ(StrokeRings(usul), (std::vector<int>{1, 3, 5}));
     EXPECT_EQ(usul.Cell(2).separator, 1);
