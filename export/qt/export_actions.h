@@ -1,0 +1,33 @@
+#pragma once
+// The main window's picture export, printing and colour menu: the click handlers of But_JPG,
+// But_baskı and Mn_RenkZemin, and the one call that connects them.
+#include <filesystem>
+
+class QPrinter;
+
+namespace ritmora {
+
+class ArayüzKalıp;
+class FRenk;
+
+// Connects But_JPG, But_baskı and Mn_RenkZemin (found by objectName) to the handlers below.
+// Call once, from the window's constructor.
+void InstallExportActions(ArayüzKalıp& window);
+
+// The folder of rendered files and pictures: <data folder>/vlvl.
+std::filesystem::path PictureFolder(const std::filesystem::path& dataFolder);
+
+// J P G: the notation of CurrentUsul as <data folder>/vlvl/"N-D  Name.jpg"; the name comes from
+// the name box Text5. The composed picture is kept in imajPenceresi. Messages: 3 (no beats),
+// 22 (unusable name) and the encoder's faults.
+void But_JPG_Click(ArayüzKalıp& window);
+
+// Print: the notation on the default printer, or on `printer` when one is given (tests print
+// into a PDF file). Messages: 3 (no beats), no printer installed, the printer failed.
+void But_baskı_Click(ArayüzKalıp& window, QPrinter* printer = nullptr);
+
+// Color: opens a new FRenk for the window (the window is disabled until FRenk closes). Returns
+// the window; an already open one is raised instead.
+FRenk* Mn_RenkZemin_Click(ArayüzKalıp& window);
+
+}  // namespace ritmora
