@@ -64,7 +64,10 @@ void Player::Play(int fromMs) {
     startedSent_ = false;
     state_ = State::Playing;
     playStartNowMs_ = NowMs();
-    silent_ = output_ == Output::Silent || !StartSink(layout_->DataByteAt(playFromMs_));
+    const qint64 fromByte = layout_->DataByteAt(playFromMs_);
+    // With nothing left to play there is nothing for a sound server to start on: the clock
+    // alone reaches the end at once.
+    silent_ = output_ == Output::Silent || fromByte >= layout_->dataBytes || !StartSink(fromByte);
     if (silent_) clock_.Run(NowMs());
     ticker_.start();
 }

@@ -1,0 +1,125 @@
+// The position clock, the stopwatch and the WAV layout: the Qt-free parts of the player.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <thread>
+
+#include "playback/position_clock.h"
+#include "playback/stopwatch.h"
+#include "playback/wav_layout.h"
+#include "test_wav.h"
+
+namespace ritmora {
+namespace {
+
+TEST(PositionClock, WaitsForTheAudioThenRunsWithRealTime) {
+    PositionClock clock;
+    clock.Hold(500.0);
+    EXPECT_FALSE(clock.Follow(500.0, 1000.0)) << "nothing heard yet";
+    EXPECT_DOUBLE_EQ(clock.Position(1010.0), 500.0);
+    EXPECT_TRUE(clock.Follow(502.0, 1020.0));
+    EXPECT_DOUBLE_EQ(clock.Position(1020.0), 502.0);
+    EXPECT_DOUBLE_EQ(clock.Position(1120.0), 602.0) << "runs on between readings";
+    clock.Freeze(1120.0);
+    EXPECT_DOUBLE_EQ(clock.Position(5000.0), 602.0);
+    clock.Run(5000.0);
+    EXPECT_DOUBLE_EQ(clock.Position(5100.0), 702.0);
+}
+
+TEST(PositionClock, SmoothsAServerClockThatLagsAndJumps) {
+    // A server clock that falls behind real time by up to 70 ms and then jumps back, as the
+    // PulseAudio null sink reports: the clock keeps to the leading edge, never runs backwards
+    // and never strays more than the sawtooth from the truth.
+    PositionClock clock;
+    clock.Hold(0.0);
+    double last = 0.0;
+    double worstLead = 0.0;
+    for (int now = 0; now <= 20000; now += 5) {
+        const double truth = now;
+        const double lag = std::fmod(now, 4000.0) / 4000.0 * 70.0;
+        clock.Follow(truth - lag + 0.001, now);
+        const double position = clock.Position(now);
+        EXPECT_GE(position, last);
+        last = position;
+        worstLead = std::max(worstLead, std::abs(position - truth));
+    }
+    EXPECT_LT(worstLead, 20.0);
+}
+
+TEST(PositionClock, HoldsWhileTheAudioStallsAndNeverGoesBack) {
+    PositionClock clock;
+    clock.Hold(0.0);
+    clock.Follow(1.0, 0.0);
+    double last = 0.0;
+    for (int now = 5; now <= 3000; now += 5) {
+        const double heard = now < 145 ? now : (now < 2000 ? 145.0 : 145.0 + (now - 2000));
+        clock.Follow(heard, now);
+        const double position = clock.Position(now);
+        EXPECT_GE(position, last) << "at " << now;
+        EXPECT_LE(position, heard + 85.0) << "at " << now;
+        last = position;
+    }
+    EXPECT_NEAR(clock.Position(3000.0), 1145.0, 1.0) << "caught up with the audio again";
+}
+
+TEST(Stopwatch, MeasuresTheIntervalLessTheCalibration) {
+    xTimer watch;
+    EXPECT_EQ(watch.RunTime(), 0.0);
+    watch.Calibrieren();
+    EXPECT_GE(watch.CalibrationMs(), 0.0);
+    EXPECT_LT(watch.CalibrationMs(), 50.0);
+    watch.Start();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    watch.Halt();
+    EXPECT_GE(watch.RunTime(), 19.0);
+}
+
+std::span<const unsigned char> Span(const std::vector<unsigned char>& bytes) {
+    return {bytes.data(), bytes.size()};
+}
+
+TEST(WavLayout, CanonicalMonoHeader) {
+    const auto bytes = test::WavBytes(std::vector<std::int16_t>(44100, 0));
+    const auto layout = ReadPcmLayout(Span(bytes), static_cast<std::int64_t>(bytes.size()));
+    ASSERT_TRUE(layout);
+    EXPECT_EQ(layout->sampleRate, 44100);
+    EXPECT_EQ(layout->channels, 1);
+    EXPECT_EQ(layout->dataOffset, 44);
+    EXPECT_EQ(layout->dataBytes, 88200);
+    EXPECT_DOUBLE_EQ(layout->DurationMs(), 1000.0);
+    EXPECT_EQ(layout->DataByteAt(500), 44100);
+    EXPECT_EQ(layout->DataByteAt(5000), 88200) << "clamped to the end";
+    EXPECT_EQ(layout->DataByteAt(-3), 0);
+}
+
+TEST(WavLayout, SkipsOtherChunksAndTrimsAShortFile) {
+    auto bytes = test::WavBytes(std::vector<std::int16_t>(100, 1), 22050, 2);
+    // A LIST chunk of odd length (padded) between "fmt " and "data".
+    const std::vector<unsigned char> list{'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0};
+    bytes.insert(bytes.begin() + 36, list.begin(), list.end());
+    bytes.resize(bytes.size() - 3);  // cut inside the last frame
+    const auto layout = ReadPcmLayout(Span(bytes), static_cast<std::int64_t>(bytes.size()));
+    ASSERT_TRUE(layout);
+    EXPECT_EQ(layout->channels, 2);
+    EXPECT_EQ(layout->dataOffset, 56);
+    EXPECT_EQ(layout->dataBytes, 196) << "whole frames that are really there";
+}
+
+TEST(WavLayout, RefusesWhatItCannotPlay) {
+    auto bytes = test::WavBytes(std::vector<std::int16_t>(10, 0));
+    auto eightBit = bytes;
+    eightBit[34] = 8;
+    EXPECT_FALSE(ReadPcmLayout(Span(eightBit), 64));
+    auto floatFormat = bytes;
+    floatFormat[20] = 3;
+    EXPECT_FALSE(ReadPcmLayout(Span(floatFormat), 64));
+    auto notRiff = bytes;
+    notRiff[0] = 'X';
+    EXPECT_FALSE(ReadPcmLayout(Span(notRiff), 64));
+    EXPECT_FALSE(ReadPcmLayout(Span(std::vector<unsigned char>(20, 0)), 20));
+    const std::vector<unsigned char> headerOnly(bytes.begin(), bytes.begin() + 30);
+    EXPECT_FALSE(ReadPcmLayout(Span(headerOnly), 30)) << "truncated format chunk";
+}
+
+}  // namespace
+}  // namespace ritmora

@@ -1,0 +1,236 @@
+// The player and the beat marker against a real sound server (when the test run provides one
+// through PULSE_SERVER, as tools/run-tests does with a PulseAudio null sink) and on the silent
+// clock that stands in when there is no audio output at all.
+#include "playback/qt/player.h"
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include "playback/qt/beat_marker.h"
+#include "qt_wait.h"
+#include "test_wav.h"
+
+namespace ritmora {
+namespace {
+
+using test::WaitUntil;
+
+// Counts the emissions of one of the player's signals.
+class SignalCount {
+public:
+    SignalCount(Player& player, void (Player::*signal)()) {
+        QObject::connect(&player, signal, [this] { ++count_; });
+    }
+    int count() const { return count_; }
+
+private:
+    int count_ = 0;
+};
+
+// Generous: a sound server that starts idle may take a couple of seconds to begin playing.
+constexpr int kStartWaitMs = 8000;
+
+class PlayerTest : public ::testing::TestWithParam<Player::Output> {
+protected:
+    void SetUp() override {
+        if (Real() && (qgetenv("PULSE_SERVER").isEmpty() || !Player::HasAudioOutput())) {
+            GTEST_SKIP() << "no sound server (set PULSE_SERVER, as tools/run-tests does)";
+        }
+        ASSERT_TRUE(dir_.isValid());
+    }
+
+    bool Real() const { return GetParam() == Player::Output::Automatic; }
+
+    QString Wav(const char* name, int lengthMs, const std::vector<int>& clicks = {}) {
+        const QString path = dir_.filePath(name);
+        EXPECT_TRUE(test::WriteFile(path.toStdString(),
+                                    test::WavBytes(test::ClickTrack(lengthMs, clicks))));
+        return path;
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_P(PlayerTest, PlaysPausesResumesAndStops) {
+    Player player(GetParam());
+    SignalCount started(player, &Player::started);
+    SignalCount finished(player, &Player::finished);
+    ASSERT_TRUE(player.Open(Wav("two.wav", 2000, {0, 500, 1000, 1500})));
+    EXPECT_TRUE(player.IsOpen());
+    EXPECT_EQ(player.PositionMs(), 0);
+    EXPECT_DOUBLE_EQ(player.DurationMs(), 2000.0);
+
+    player.Play(500);
+    ASSERT_TRUE(WaitUntil([&] { return started.count() == 1; }, kStartWaitMs));
+    EXPECT_EQ(player.IsSilent(), !Real());
+    const int atStart = player.PositionMs();
+    EXPECT_GE(atStart, 500);
+    EXPECT_LT(atStart, 1000);
+    ASSERT_TRUE(WaitUntil([&] { return player.PositionMs() >= atStart + 150; }, kStartWaitMs))
+        << "the position advances while the audio plays";
+
+    player.Pause();
+    EXPECT_TRUE(player.IsPaused());
+    const int paused = player.PositionMs();
+    test::RunEventsFor(300);
+    EXPECT_EQ(player.PositionMs(), paused) << "a pause freezes the position";
+
+    player.Resume();
+    EXPECT_TRUE(player.IsPlaying());
+    ASSERT_TRUE(WaitUntil([&] { return player.PositionMs() >= paused + 100; }, kStartWaitMs))
+        << "and resuming continues from there";
+    EXPECT_LT(player.PositionMs(), 2000);
+    EXPECT_EQ(started.count(), 1) << "resuming is not a new start";
+
+    player.StopClose();
+    EXPECT_FALSE(player.IsOpen());
+    EXPECT_FALSE(player.IsPlaying());
+    EXPECT_EQ(player.PositionMs(), 0);
+    test::RunEventsFor(50);
+    EXPECT_EQ(finished.count(), 0);
+}
+
+TEST_P(PlayerTest, FinishesAtTheEndOfTheFile) {
+    Player player(GetParam());
+    SignalCount finished(player, &Player::finished);
+    ASSERT_TRUE(player.Open(Wav("end.wav", 2000, {1200, 1600})));
+    QElapsedTimer sounding;
+    QObject::connect(&player, &Player::started, [&] { sounding.start(); });
+    player.Play(1200);
+    ASSERT_TRUE(WaitUntil([&] { return finished.count() == 1; }, 3 * kStartWaitMs));
+    // 800 ms were left to play: finishing much sooner would cut the audio short.
+    EXPECT_GE(sounding.elapsed(), Real() ? 650 : 790);
+    EXPECT_FALSE(player.IsPlaying());
+    EXPECT_TRUE(player.IsOpen()) << "the file stays open until it is stopped and closed";
+    EXPECT_EQ(player.PositionMs(), 2000);
+    test::RunEventsFor(50);
+    EXPECT_EQ(finished.count(), 1);
+}
+
+TEST_P(PlayerTest, PlayingFromTheEndFinishesAtOnceAndPlayingAgainRestarts) {
+    Player player(GetParam());
+    SignalCount started(player, &Player::started);
+    SignalCount finished(player, &Player::finished);
+    ASSERT_TRUE(player.Open(Wav("short.wav", 300)));
+    player.Play(5000);
+    ASSERT_TRUE(WaitUntil([&] { return finished.count() == 1; }, 3 * kStartWaitMs));
+    EXPECT_EQ(player.PositionMs(), 300);
+    player.Play(0);
+    ASSERT_TRUE(WaitUntil([&] { return finished.count() == 2; }, 3 * kStartWaitMs));
+    EXPECT_EQ(started.count(), 2);
+}
+
+TEST_P(PlayerTest, TheBeatMarkerMovesWhenPlaybackReachesEachStrokeEnd) {
+    Player player(GetParam());
+    BeatMarker marker(player);
+    const std::vector<int> ends{100, 200, 300, 450, 600, 700, 900};
+    ASSERT_TRUE(player.Open(Wav("usul.wav", 1000, {0, 100, 200, 300, 450, 600, 700})));
+    std::vector<int> moved;
+    std::vector<double> positions;
+    marker.Follow(ends, [&](int stroke) {
+        moved.push_back(stroke);
+        positions.push_back(player.PositionExactMs());
+    });
+    EXPECT_TRUE(marker.IsActive());
+    EXPECT_EQ(marker.CurrentStroke(), 0);
+    player.Play(0);
+    ASSERT_TRUE(WaitUntil([&] { return moved.size() == 6; }, 3 * kStartWaitMs));
+    EXPECT_EQ(moved, (std::vector<int>{1, 2, 3, 4, 5, 6})) << "no move for the last stroke";
+    for (std::size_t i = 0; i < moved.size(); ++i) {
+        EXPECT_GE(positions[i], ends[i] - 0.5) << "stroke " << moved[i] << " moved early";
+    }
+    EXPECT_EQ(marker.CurrentStroke(), 6);
+    EXPECT_FALSE(marker.IsActive());
+    player.StopClose();
+}
+
+TEST_P(PlayerTest, StoppingTheMarkerEndsItsMoves) {
+    Player player(GetParam());
+    BeatMarker marker(player);
+    ASSERT_TRUE(player.Open(Wav("stop.wav", 3000)));
+    std::vector<int> moved;
+    marker.Follow({100, 2500, 2800}, [&](int stroke) {
+        moved.push_back(stroke);
+        if (stroke == 1) marker.Stop();
+    });
+    player.Play(0);
+    ASSERT_TRUE(WaitUntil([&] { return !moved.empty(); }, 3 * kStartWaitMs));
+    test::RunEventsFor(200);
+    EXPECT_EQ(moved, std::vector<int>{1});
+    EXPECT_FALSE(marker.IsActive());
+
+    // A one-stroke usul has nothing to move.
+    marker.Follow({1000}, [&](int stroke) { moved.push_back(stroke); });
+    EXPECT_FALSE(marker.IsActive());
+    player.StopClose();
+}
+
+INSTANTIATE_TEST_SUITE_P(Outputs, PlayerTest,
+                         ::testing::Values(Player::Output::Automatic, Player::Output::Silent),
+                         [](const auto& info) {
+                             return info.param == Player::Output::Silent ? "Silent"
+                                                                         : "SoundServer";
+                         });
+
+TEST(SilentPlayer, ThePositionIsTheSteadyClock) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("clock.wav");
+    ASSERT_TRUE(test::WriteFile(path.toStdString(), test::WavBytes(test::ClickTrack(5000, {}))));
+    Player player(Player::Output::Silent);
+    ASSERT_TRUE(player.Open(path));
+    player.Play(1000);
+    QElapsedTimer wall;
+    wall.start();
+    const double first = player.PositionExactMs();
+    test::RunEventsFor(250);
+    const double advanced = player.PositionExactMs() - first;
+    const double elapsed = wall.nsecsElapsed() / 1e6;
+    EXPECT_NEAR(advanced, elapsed, 3.0);
+    player.StopClose();
+}
+
+TEST(SilentPlayer, TheEnvironmentCanAskForSilence) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("env.wav");
+    ASSERT_TRUE(test::WriteFile(path.toStdString(), test::WavBytes(test::ClickTrack(500, {}))));
+    qputenv("RITMORA_AUDIO", "silent");
+    Player player;
+    qunsetenv("RITMORA_AUDIO");
+    ASSERT_TRUE(player.Open(path));
+    player.Play(0);
+    EXPECT_TRUE(player.IsSilent());
+    player.StopClose();
+}
+
+TEST(PlayerOpen, RefusesWhatItCannotPlayAndThenPlaysNothing) {
+    QTemporaryDir dir;
+    Player player(Player::Output::Silent);
+    SignalCount started(player, &Player::started);
+    EXPECT_FALSE(player.Open(dir.filePath("missing.wav")));
+    const QString text = dir.filePath("plan.txt");
+    ASSERT_TRUE(test::WriteFile(text.toStdString(), {'n', 'o', 't', ' ', 'a', ' ', 'w', 'a', 'v'}));
+    EXPECT_FALSE(player.Open(text));
+    EXPECT_FALSE(player.IsOpen());
+    player.Play(0);
+    player.Pause();
+    player.Resume();
+    test::RunEventsFor(50);
+    EXPECT_EQ(started.count(), 0);
+    EXPECT_EQ(player.PositionMs(), 0);
+    player.StopClose();
+    player.StopClose();
+
+    // Opening a file closes the one before, playing or not.
+    const QString good = dir.filePath("good.wav");
+    ASSERT_TRUE(test::WriteFile(good.toStdString(), test::WavBytes(test::ClickTrack(2000, {}))));
+    ASSERT_TRUE(player.Open(good));
+    player.Play(1500);
+    ASSERT_TRUE(player.Open(good));
+    EXPECT_FALSE(player.IsPlaying());
+    EXPECT_EQ(player.PositionMs(), 0);
+}
+
+}  // namespace
+}  // namespace ritmora
