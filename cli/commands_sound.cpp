@@ -1,6 +1,195 @@
+// render-usul and render-plan: what the window's start buttons write, without playing it.
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <optional>
+
 #include "cli/cli_context.h"
+#include "plans/plan_file.h"
+#include "plans/plan_messages.h"
+#include "sound/plan_renderer.h"
+#include "sound/sample_bank.h"
+#include "sound/usul_renderer.h"
 
 namespace ritmora::cli {
-int RunRenderUsul(const Context& c, const std::vector<std::string>&) { return UsageError(c, "render-usul: not available yet"); }
-int RunRenderPlan(const Context& c, const std::vector<std::string>&) { return UsageError(c, "render-plan: not available yet"); }
+
+namespace {
+
+constexpr int kMinBpm = 20;
+constexpr int kMaxBpm = 250;
+
+std::optional<Instrument> ParseInstrument(const std::string& text) {
+    if (text == "kudum") return Instrument::Kudum;
+    if (text == "bendir") return Instrument::Bendir;
+    if (text == "def") return Instrument::Def;
+    return std::nullopt;
+}
+
+// A loudness level as a fraction, 0.2 to 0.9 like the menu's 20 % to 90 %.
+std::optional<float> ParseLevel(const std::string& text) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    if (!(value >= 0.2 - 1e-9 && value <= 0.9 + 1e-9)) return std::nullopt;
+    return static_cast<float>(value);
+}
+
+// Writes the sample bank as start-up does; prints the failure and returns false.
+bool WriteBank(const Context& context, const std::filesystem::path& vlvl, LevelFactors factors) {
+    const SampleBankResult bank = WriteSampleBank(vlvl, factors);
+    for (const std::string& notice : bank.notices) context.err << notice << "\n";
+    if (!bank.ok()) {
+        context.err << MessageText(context.language, bank.messageIndex) << " (" << bank.detail
+                    << ")\n";
+        return false;
+    }
+    return true;
+}
+
+void PrintNotices(const Context& context, const std::vector<std::string>& notices) {
+    for (const std::string& notice : notices) context.err << notice << "\n";
+}
+
+}  // namespace
+
+int RunRenderUsul(const Context& context, const std::vector<std::string>& args) {
+    constexpr const char* kUsage =
+        "usage: render-usul SLOT [--bpm B] [--unit 4|8|16] [--instrument kudum|bendir|def] "
+        "[--loop] [--medium F] [--soft F] [--out FILE]";
+    std::optional<int> slot;
+    UsulRenderOptions options;
+    LevelFactors factors;
+    std::optional<std::filesystem::path> out;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (word == "--loop") {
+            options.looped = true;
+        } else if (word == "--bpm" && hasValue) {
+            if (!ParseInt(args[++i], options.bpm) || options.bpm < kMinBpm ||
+                options.bpm > kMaxBpm) {
+                return UsageError(context, "--bpm takes a whole number from 20 to 250");
+            }
+        } else if (word == "--unit" && hasValue) {
+            if (!ParseInt(args[++i], options.unitNote) ||
+                (options.unitNote != 4 && options.unitNote != 8 && options.unitNote != 16)) {
+                return UsageError(context, "--unit takes 4, 8 or 16");
+            }
+        } else if (word == "--instrument" && hasValue) {
+            const auto instrument = ParseInstrument(args[++i]);
+            if (!instrument) return UsageError(context, "--instrument takes kudum, bendir or def");
+            options.instrument = *instrument;
+        } else if ((word == "--medium" || word == "--soft") && hasValue) {
+            const auto level = ParseLevel(args[++i]);
+            if (!level) return UsageError(context, word + " takes a fraction from 0.2 to 0.9");
+            (word == "--medium" ? factors.medium : factors.soft) = *level;
+        } else if (word == "--out" && hasValue) {
+            out = PathFromUtf8(args[++i]);
+        } else if (!slot && !word.starts_with("--")) {
+            int value = 0;
+            if (!ParseInt(word, value) || value < 1 || value > kSlotCount) {
+                return UsageError(context, "render-usul: SLOT is a library slot from 1 to 255");
+            }
+            slot = value;
+        } else {
+            return UsageError(context, "render-usul: unexpected '" + word + "'; " + kUsage);
+        }
+    }
+    if (!slot) return UsageError(context, kUsage);
+
+    auto library = OpenLibrary(context);
+    if (!library) return kExitFailure;
+    UsulRecord usul;
+    if (!library->ReadSlot(*slot, usul)) {
+        context.err << "ritmora-cli: cannot read slot " << *slot << " of "
+                    << library->Path().string() << "\n";
+        return kExitFailure;
+    }
+    const std::filesystem::path vlvl = context.dataFolder / "vlvl";
+    if (!WriteBank(context, vlvl, factors)) return kExitFailure;
+    const std::filesystem::path file = out ? *out : vlvl / "Shablon.---";
+    const UsulRenderResult result = RenderUsul(usul, options, vlvl, file);
+    PrintNotices(context, result.notices);
+    if (result.messageIndex != 0) {
+        context.err << MessageText(context.language, result.messageIndex) << "\n";
+        return kExitFailure;
+    }
+    if (!result.written) {
+        context.err << "ritmora-cli: " << result.writeError << "\n";
+        return kExitFailure;
+    }
+    context.out << "strokes scheduled: " << result.schedule.strokeCount << "\n"
+                << "cycle: " << result.schedule.cycleMs << " ms"
+                << (result.figures.cycles > 1
+                        ? " x " + std::to_string(result.figures.cycles) + " cycles"
+                        : std::string())
+                << "\n"
+                << "samples: " << result.figures.cycleSamples * result.figures.cycles << "\n"
+                << "file: " << file.string() << "\n";
+    return kExitOk;
+}
+
+int RunRenderPlan(const Context& context, const std::vector<std::string>& args) {
+    constexpr const char* kUsage =
+        "usage: render-plan FILE [--instrument kudum|bendir|def] [--out FILE]";
+    std::optional<std::string> planFile;
+    Instrument instrument = Instrument::Kudum;
+    std::optional<std::filesystem::path> out;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (word == "--instrument" && hasValue) {
+            const auto parsed = ParseInstrument(args[++i]);
+            if (!parsed) return UsageError(context, "--instrument takes kudum, bendir or def");
+            instrument = *parsed;
+        } else if (word == "--out" && hasValue) {
+            out = PathFromUtf8(args[++i]);
+        } else if (!planFile && !word.starts_with("--")) {
+            planFile = word;
+        } else {
+            return UsageError(context, "render-plan: unexpected '" + word + "'; " + kUsage);
+        }
+    }
+    if (!planFile) return UsageError(context, kUsage);
+
+    const std::filesystem::path vlvl = context.dataFolder / "vlvl";
+    // A plan saved by the window lives in vlvl: a bare name is looked for there too.
+    std::filesystem::path path = PathFromUtf8(*planFile);
+    std::error_code error;
+    if (!std::filesystem::exists(path, error) && path.is_relative() &&
+        std::filesystem::exists(vlvl / path, error)) {
+        path = vlvl / path;
+    }
+    const std::optional<std::string> text = TryReadPlanFileText(path);
+    if (!text) {
+        context.err << "ritmora-cli: cannot read " << *planFile << "\n";
+        return kExitFailure;
+    }
+    auto library = OpenLibrary(context);
+    if (!library) return kExitFailure;
+    const PlanReadResult plan = ReadPlanForRendering(*text, *library);
+    if (plan.messageIndex != 0) {
+        context.err << PlanCheckMessage(context.language, plan.messageIndex, plan.line) << "\n";
+        return kExitFailure;
+    }
+    if (!WriteBank(context, vlvl, LevelFactors{})) return kExitFailure;
+    const std::filesystem::path file = out ? *out : vlvl / "Eser.---";
+    const PlanRenderResult result = RenderPlan(plan.passages, *library, instrument, vlvl, file);
+    PrintNotices(context, result.notices);
+    if (result.messageIndex != 0) {
+        context.err << MessageText(context.language, result.messageIndex) << " (passage "
+                    << result.failedPassage << ")\n";
+        return kExitFailure;
+    }
+    if (!result.written) {
+        context.err << "ritmora-cli: " << result.writeError << "\n";
+        return kExitFailure;
+    }
+    for (std::size_t j = 0; j < plan.passages.size(); ++j) {
+        context.out << (j + 1) << " " << plan.passages[j].name << " "
+                    << result.passageEndMs[j] << "\n";
+    }
+    return kExitOk;
+}
+
 }  // namespace ritmora::cli
