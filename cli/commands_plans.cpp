@@ -41,8 +41,7 @@ int RunCheckPlan(const Context& context, const std::vector<std::string>& args) {
 
     const PlanCheckResult result = ValidatePlan(*text, *name, *library);
     if (result.messageIndex != 0) {
-        context.err << PlanCheckMessage(context.language, result.messageIndex, result.line)
-                    << "\n";
+        context.err << PlanCheckMessage(context.language, result.messageIndex, result.line) << "\n";
         return kExitFailure;
     }
     // The saved text, one plan line per output line (plain line feeds on the terminal).

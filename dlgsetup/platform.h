@@ -6,7 +6,7 @@
 namespace ritmora::dlgsetup {
 
 class SystemPlatform : public RegistrationPlatform {
-public:
+  public:
     bool FolderExists(const std::string& path) override;
     bool FileExists(const std::string& path) override;
     bool CopyFile(const std::string& from, const std::string& to) override;

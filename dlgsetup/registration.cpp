@@ -34,8 +34,7 @@ constexpr const char* kRegistrationCommand = "regsvr32 /s";
 
 constexpr const char* kComponentMissing =
     "Kayıt başarsız, Ezgimar dizininde COMDLG32.OCX dosyası gerekli. ";
-constexpr const char* kCopyFailed =
-    "Kayıt başarısız: COMDLG32.OCX sistem klasörüne kopyalanamadı.";
+constexpr const char* kCopyFailed = "Kayıt başarısız: COMDLG32.OCX sistem klasörüne kopyalanamadı.";
 constexpr const char* kStartFailed = "Kayıt başarısız: regsvr32 başlatılamadı.";
 constexpr const char* kSystemUnknown = "İşletim sistemi tanınmıyor, Kayıt başarısız.";
 constexpr const char* kContact = " Uygulamanın yazarı ile temas kurun: destek@ritmora.invalid";

@@ -7,7 +7,7 @@
 namespace ritmora::dlgsetup {
 
 class RegistrationPlatform {
-public:
+  public:
     virtual ~RegistrationPlatform() = default;
     virtual bool FolderExists(const std::string& path) = 0;
     virtual bool FileExists(const std::string& path) = 0;

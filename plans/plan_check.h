@@ -17,8 +17,8 @@ inline constexpr int kUnusablePlanName = -1;
 inline constexpr std::size_t kPlanLineWidth = 43;
 
 struct PlanCheckResult {
-    int messageIndex = 0;  // 0 = valid; 26..39 a message of the table; kUnusablePlanName
-    int line = 0;          // the line number appended to messages 28-39 (non-blank lines)
+    int messageIndex = 0;        // 0 = valid; 26..39 a message of the table; kUnusablePlanName
+    int line = 0;                // the line number appended to messages 28-39 (non-blank lines)
     std::string normalisedText;  // PlanColumns lines joined with CR LF, no final break
     std::vector<std::string> passageNames;
     std::string fileName;  // folded trimmed name + ".txt"

@@ -124,8 +124,18 @@ std::vector<std::string> SplitLines(std::string_view text) {
 std::string FoldTurkishLetters(std::string_view utf8) {
     // In the order the folding is defined; no replacement creates another's source.
     static constexpr std::array<std::pair<std::string_view, char>, 12> kFolds = {{
-        {"ı", 'i'}, {"İ", 'I'}, {"Ç", 'C'}, {"ç", 'c'}, {"Ş", 'S'}, {"ş", 's'},
-        {"Ö", 'O'}, {"ö", 'o'}, {"Ü", 'U'}, {"ü", 'u'}, {"Ğ", 'G'}, {"ğ", 'g'},
+        {"ı", 'i'},
+        {"İ", 'I'},
+        {"Ç", 'C'},
+        {"ç", 'c'},
+        {"Ş", 'S'},
+        {"ş", 's'},
+        {"Ö", 'O'},
+        {"ö", 'o'},
+        {"Ü", 'U'},
+        {"ü", 'u'},
+        {"Ğ", 'G'},
+        {"ğ", 'g'},
     }};
     std::string out;
     out.reserve(utf8.size());

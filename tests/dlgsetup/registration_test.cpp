@@ -14,7 +14,7 @@ using Texts = std::vector<std::string>;
 
 // A system made of sets of folders and files; it records what is copied, started and shown.
 class FakePlatform : public RegistrationPlatform {
-public:
+  public:
     std::set<std::string> folders;
     std::set<std::string> files;
     bool copySucceeds = true;
@@ -89,8 +89,8 @@ TEST(Registration, System32CopiesThenRegistersWithTheCommaMessage) {
     platform.files = {kBeside};
     RunRegistration(platform);
     ASSERT_EQ(platform.copies.size(), 1u);
-    EXPECT_EQ(platform.copies[0],
-              std::make_pair(std::string(kBeside), std::string("C:/Windows/System32/COMDLG32.OCX")));
+    EXPECT_EQ(platform.copies[0], std::make_pair(std::string(kBeside),
+                                                 std::string("C:/Windows/System32/COMDLG32.OCX")));
     EXPECT_EQ(platform.started, Texts{"regsvr32 /s C:\\Windows\\System32\\COMDLG32.OCX"});
     EXPECT_EQ(platform.messages, Texts{"Kayıt başarılı, ezgimar çalışabilir."});
 }

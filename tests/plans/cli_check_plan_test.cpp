@@ -18,10 +18,11 @@ struct CliRun {
 };
 
 class CheckPlanCli : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         const std::vector<std::uint8_t> bytes = testing::SmallLibraryBytes();
-        testing::WriteBytes(folder_.path() / "usuller.usl", std::string(bytes.begin(), bytes.end()));
+        testing::WriteBytes(folder_.path() / "usuller.usl",
+                            std::string(bytes.begin(), bytes.end()));
     }
 
     CliRun Run(const std::string& words) {

@@ -24,7 +24,7 @@ constexpr const char* kExample =
 std::string Blanks(std::size_t n) { return std::string(n, ' '); }
 
 class ValidatePlanTest : public LibraryFixture {
-protected:
+  protected:
     PlanCheckResult Check(const std::string& text, const std::string& name = "plan") {
         return ValidatePlan(text, name, library());
     }
@@ -119,8 +119,8 @@ TEST_F(ValidatePlanTest, UnitAndMetronomeBounds) {
 TEST_F(ValidatePlanTest, LongFieldsAreCutToTheirColumns) {
     const PlanCheckResult result = Check("Uzun_bir_bolum_adi_burada 165 12345 4 84");
     ASSERT_EQ(result.messageIndex, 0);
-    EXPECT_EQ(result.normalisedText, "Uzun_bir_bolum_ad" + Blanks(2) + "165" + Blanks(3) +
-                                         "1234" + Blanks(2) + "4" + Blanks(4) + "84" + Blanks(5));
+    EXPECT_EQ(result.normalisedText, "Uzun_bir_bolum_ad" + Blanks(2) + "165" + Blanks(3) + "1234" +
+                                         Blanks(2) + "4" + Blanks(4) + "84" + Blanks(5));
     EXPECT_EQ(result.passageNames.front(), "Uzun_bir_bolum_adi_burada");
     // Letters take one column each.
     const PlanCheckResult turkish = Check("Çalışma 165 1 4 84");

@@ -35,7 +35,9 @@ TEST(ReadPlanFileText, DecodesWindows1254AndUtf8) {
     EXPECT_EQ(ReadPlanFileText(file), "Çalışma 165");
     WriteBytes(file, "Çalışma 165\n");
     EXPECT_EQ(ReadPlanFileText(file), "Çalışma 165");
-    WriteBytes(file, "\xEF\xBB\xBF" "Ğ 1");  // a byte-order mark is not part of the name
+    WriteBytes(file,
+               "\xEF\xBB\xBF"
+               "Ğ 1");  // a byte-order mark is not part of the name
     EXPECT_EQ(ReadPlanFileText(file), "Ğ 1");
 }
 
@@ -56,7 +58,8 @@ TEST(PlanFiles, NamesPassagesAndListing) {
     }
     std::filesystem::create_directory(folder.path() / "dir.txt");
     Names listed;
-    for (const auto& path : ListPlanFiles(folder.path())) listed.push_back(path.filename().string());
+    for (const auto& path : ListPlanFiles(folder.path()))
+        listed.push_back(path.filename().string());
     EXPECT_EQ(listed, (Names{"A.txt", "b.txt", "c.TXT"}));
     EXPECT_TRUE(ListPlanFiles(folder.path() / "missing").empty());
 }

@@ -59,9 +59,9 @@ TEST(IsUsableFileStem, RefusesWhatCannotBeAFileNameInTheFolder) {
     EXPECT_TRUE(IsUsableFileStem("a.b"));
     EXPECT_TRUE(IsUsableFileStem("Kâr"));
     EXPECT_TRUE(IsUsableFileStem("CONSOLE"));
-    for (const char* bad : {"", " ", "   ", " a", "a ", "..", "../x", "a..b", "a/b", "a\\b",
-                            "C:x", "a*", "a?", "a\"b", "<a>", "a|b", "a\tb", "a\x7f", "CON",
-                            "nul", "Com1", "LPT9.x", "aux "}) {
+    for (const char* bad : {"",     " ",     "   ", " a",  "a ",   "..",     "../x", "a..b",
+                            "a/b",  "a\\b",  "C:x", "a*",  "a?",   "a\"b",   "<a>",  "a|b",
+                            "a\tb", "a\x7f", "CON", "nul", "Com1", "LPT9.x", "aux "}) {
         EXPECT_FALSE(IsUsableFileStem(bad)) << '"' << bad << '"';
     }
 }

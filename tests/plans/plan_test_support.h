@@ -17,7 +17,7 @@
 namespace ritmora::testing {
 
 class TempFolder {
-public:
+  public:
     TempFolder() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         std::string name = "ritmora-plans-";
@@ -34,7 +34,7 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
     const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -82,7 +82,7 @@ inline std::vector<std::uint8_t> SmallLibraryBytes() {
 
 // A test folder with the small library opened in it.
 class LibraryFixture : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         const std::vector<std::uint8_t> bytes = SmallLibraryBytes();
         auto opened = UsulLibrary::EnsureAndOpen(folder_.path(), bytes);
@@ -92,7 +92,7 @@ protected:
     UsulLibrary& library() { return *library_; }
     const std::filesystem::path& folder() const { return folder_.path(); }
 
-private:
+  private:
     TempFolder folder_;
     std::unique_ptr<UsulLibrary> library_;
 };
