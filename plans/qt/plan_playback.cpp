@@ -1,0 +1,257 @@
+#include "plans/qt/plan_playback.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+#include <algorithm>
+#include <set>
+#include <system_error>
+
+#include "app/main_window.h"
+#include "app/picture_box.h"
+#include "notation/geometry.h"
+#include "notation/qt/notation_view.h"
+#include "notation/transforms.h"
+#include "playback/qt/player.h"
+#include "playback/qt/timers.h"
+#include "playback/schedule.h"
+#include "plans/plan_file.h"
+#include "plans/qt/editor_keeper.h"
+#include "plans/qt/panel_support.h"
+#include "plans/qt/plan_panel.h"
+#include "sound/plan_renderer.h"
+
+namespace ritmora {
+namespace {
+
+constexpr int kSelectPlanMessage = 25;
+constexpr int kPlanPlayingState = 8;
+constexpr int kPlanStoppedState = 9;
+const QColor kRunningColour(0, 128, 0);
+const QColor kHaltedColour(192, 0, 0);
+const QColor kProgressColour(0, 255, 0);
+constexpr const char* kCompositionFile = "Eser.---";
+
+}  // namespace
+
+PlanPlayback::PlanPlayback(ArayüzKalıp& window, PlanState& plan, PlanPanel& panel,
+                           EditorKeeper& keeper, Player& player, QObject* owner)
+    : window_(window),
+      plan_(plan),
+      panel_(panel),
+      keeper_(keeper),
+      player_(player),
+      timers_(new TimerBank(owner)) {}
+
+bool PlanPlayback::IsActive() const {
+    return window_.Model().planPlaying || window_.Model().planPaused;
+}
+
+void PlanPlayback::Command4_Click() {
+    const WindowControls& c = window_.Controls();
+    c.Picture3->hide();
+    c.Command2->setEnabled(true);
+    DataYapEser();
+}
+
+void PlanPlayback::DataYapEser() {
+    const auto file = panel_.SelectedPlanFile();
+    if (!file) {
+        window_.ShowMessage(kSelectPlanMessage);
+        return;
+    }
+    window_.EkranKiliti(kPlanPlayingState);
+
+    // The file is checked again: it may have been edited outside the program.
+    const PlanReadResult read = ReadPlanForRendering(ReadPlanFileText(*file), window_.Library());
+    if (read.messageIndex != 0) {
+        ShowPlanFault(window_, read.messageIndex, read.line);
+        window_.EkranKiliti(kPlanStoppedState);
+        return;
+    }
+    std::vector<std::string> names;
+    for (const PassageSpec& passage : read.passages) names.push_back(passage.name);
+    plan_.SetPassages(std::move(names));
+
+    const WindowControls& c = window_.Controls();
+    const Instrument instrument = c.Option1[0]->isChecked()   ? Instrument::Kudum
+                                  : c.Option1[1]->isChecked() ? Instrument::Bendir
+                                                              : Instrument::Def;
+    const std::filesystem::path folder = panel_.PlanFolder();
+    const std::filesystem::path composition = folder / kCompositionFile;
+    std::error_code code;
+    std::filesystem::create_directories(folder, code);
+    // The device lets go of the old composition before it is replaced.
+    player_.StopClose();
+    const PlanRenderResult rendered =
+        RenderPlan(read.passages, window_.Library(), instrument, folder, composition);
+    std::set<std::string> shown;
+    for (const std::string& notice : rendered.notices) {
+        if (shown.insert(notice).second) ShowPlanText(window_, notice);
+    }
+    if (rendered.messageIndex != 0) {
+        window_.ShowMessage(rendered.messageIndex);
+        window_.EkranKiliti(kPlanStoppedState);
+        return;
+    }
+    if (!rendered.written) {
+        ShowPlanText(window_, PlanFileFailureText(window_, PlanFileAction::kWrite,
+                                                  rendered.writeError));
+        window_.EkranKiliti(kPlanStoppedState);
+        return;
+    }
+    plan_.PassageEndMs = rendered.passageEndMs;
+    plan_.PassageUsuls = rendered.passageUsuls;
+    plan_.PlayDurationMs = rendered.playDurationMs;
+
+    ShowRenderedPassages();
+    const int selected = c.List3->currentRow();
+    const int k = selected > 0 && selected < plan_.PassageCount() ? selected : 0;
+    const int from = k > 0 ? plan_.PassageEndMs[static_cast<std::size_t>(k - 1)] : 0;
+    plan_.currentPassage = k;
+    CalınanUsulüGöster(k);
+
+    SetPlaying(true, false);
+    SetPositionColour(kRunningColour);
+    c.Label3->setText(Utf8(PositionLabel(from)));
+    startMs_ = from;
+    if (player_.Open(QString::fromStdU16String(composition.u16string()))) {
+        // The schedule follows what is heard: it starts when the sound does.
+        awaitingStart_ = true;
+        player_.Play(from);
+    } else {
+        // A file the player cannot take plays nothing; the plan still runs its course.
+        ArmTimers(from);
+    }
+    c.TimerWav->start();
+}
+
+void PlanPlayback::ShowRenderedPassages() {
+    QListWidget* list = window_.Controls().List3;
+    bool same = list->count() == plan_.PassageCount();
+    for (int i = 0; same && i < list->count(); ++i) {
+        same = list->item(i)->text() == Utf8(plan_.PassageNames[static_cast<std::size_t>(i)]);
+    }
+    if (same) return;
+    const int selected = list->currentRow();
+    list->clear();
+    for (const std::string& name : plan_.PassageNames) list->addItem(Utf8(name));
+    list->setCurrentRow(selected >= 0 && selected < list->count() ? selected : 0);
+}
+
+void PlanPlayback::PlayerStarted() {
+    if (!awaitingStart_) return;
+    awaitingStart_ = false;
+    if (window_.Model().planPlaying) ArmTimers(startMs_);
+}
+
+void PlanPlayback::ArmTimers(int fromMs) {
+    timers_->Arm(TimerFamily::PlanEnd, 1, PlanEndTimerMs(plan_.PlayDurationMs, fromMs),
+                 [this] { PlanEndTimerProc(); });
+    for (const TimerDue& due : PassageTimers(plan_.PassageEndMs, fromMs)) {
+        const int id = due.id;
+        timers_->Arm(TimerFamily::Passage, id, due.dueMs, [this, id] { PassageTimerProc(id); });
+    }
+}
+
+void PlanPlayback::KillTimers() {
+    timers_->KillAll(TimerFamily::PlanEnd);
+    timers_->KillAll(TimerFamily::Passage);
+}
+
+void PlanPlayback::SetPositionColour(const QColor& colour) {
+    QLabel* label = window_.Controls().Label3;
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+void PlanPlayback::SetPlaying(bool playing, bool paused) {
+    window_.Model().planPlaying = playing;
+    window_.Model().planPaused = paused;
+    window_.ShowPlanPauseCaption();
+}
+
+void PlanPlayback::Command1_Click() {
+    const WindowControls& c = window_.Controls();
+    if (window_.Model().planPlaying) {
+        player_.Pause();
+        awaitingStart_ = false;
+        KillTimers();
+        SetPositionColour(kHaltedColour);
+        c.TimerWav->stop();
+        SetPlaying(false, true);
+    } else if (window_.Model().planPaused) {
+        SetPositionColour(kRunningColour);
+        ArmTimers(player_.PositionMs());
+        c.TimerWav->start();
+        player_.Resume();
+        SetPlaying(true, false);
+    }
+}
+
+void PlanPlayback::Command3_Click() {
+    const WindowControls& c = window_.Controls();
+    player_.StopClose();
+    awaitingStart_ = false;
+    SetPositionColour(kHaltedColour);
+    KillTimers();
+    c.TimerWav->stop();
+    SetPlaying(false, false);
+    if (plan_.currentPassage < c.List3->count()) c.List3->setCurrentRow(plan_.currentPassage);
+    c.Picture1->hide();
+    c.Picture5->hide();
+    c.Picture4->show();
+    window_.EkranKiliti(kPlanStoppedState);
+    c.Picture2->ClearPicture(Qt::white);
+    c.Picture2->update();
+}
+
+void PlanPlayback::PlanEndTimerProc() { Command3_Click(); }
+
+void PlanPlayback::PassageTimerProc(int id) {
+    QListWidget* list = window_.Controls().List3;
+    if (id >= 0 && id < list->count()) list->setCurrentRow(id);
+    CalınanUsulüGöster(id);
+}
+
+void PlanPlayback::TimerWav_Timer() {
+    const WindowControls& c = window_.Controls();
+    const int position = player_.PositionMs();
+    QImage& bar = c.Picture2->Picture();
+    const int width = ProgressWidth(bar.width(), plan_.PlayDurationMs, position);
+    if (width > 0) {
+        QPainter painter(&bar);
+        painter.fillRect(QRect(0, 0, width, bar.height()), kProgressColour);
+    }
+    c.Picture2->update();
+    c.Label3->setText(Utf8(PositionLabel(position)));
+}
+
+void PlanPlayback::CalınanUsulüGöster(int index) {
+    if (index < 0 || index >= static_cast<int>(plan_.PassageUsuls.size())) return;
+    const WindowControls& c = window_.Controls();
+    c.Picture4->hide();
+    c.Picture5->hide();
+    // The editor's own usul is kept aside; the picture shows the passage's in its place.
+    keeper_.Keep();
+    keeper_.MarkBorrowed();
+    const int slot = plan_.PassageUsuls[static_cast<std::size_t>(index)];
+    UsulRecord usul;
+    if (!window_.Library().ReadSlot(slot, usul)) usul = UsulRecord{};
+    window_.CurrentUsul() = usul;
+    c.Label1->setText(QString::number(slot));
+    window_.göster();
+    // Four rows would run under the raised plan panels: lay it out tighter.
+    if (c.Picture1->height() == 4 * kRowHeight &&
+        Shorten(window_.CurrentUsul()) == TransformResult::Changed) {
+        window_.göster();
+    }
+    c.Picture1->show();
+}
+
+}  // namespace ritmora

@@ -1,0 +1,61 @@
+#pragma once
+// Rendering the selected plan and playing it: start from the passage selected in List3, pause
+// and continue, stop, the end and passage timers, the running time and the progress bar, and
+// the notation of the sounding passage.
+#include <QColor>
+
+#include "plans/qt/plan_state.h"
+
+class QObject;
+
+namespace ritmora {
+
+class ArayüzKalıp;
+class EditorKeeper;
+class PlanPanel;
+class Player;
+class TimerBank;
+
+class PlanPlayback {
+public:
+    // `player` is the program's one player ("zemo"); the timers are children of `owner`.
+    PlanPlayback(ArayüzKalıp& window, PlanState& plan, PlanPanel& panel, EditorKeeper& keeper,
+                 Player& player, QObject* owner);
+
+    void Command4_Click();  // Start: closes the help panel, then DataYapEser
+    void DataYapEser();
+    void Command1_Click();  // pause / continue
+    void Command3_Click();  // stop
+    void TimerWav_Timer();
+    // Shows the usul of passage `index` (0-based, as List3 counts) in the notation picture.
+    void CalınanUsulüGöster(int index);
+    void PassageTimerProc(int id);
+    void PlanEndTimerProc();
+    // The player reports that the sound has begun: the schedule starts from here.
+    void PlayerStarted();
+
+    // A plan is sounding or paused.
+    bool IsActive() const;
+    TimerBank& Timers() { return *timers_; }
+    Player& PlanPlayer() { return player_; }
+
+private:
+    void ArmTimers(int fromMs);
+    void KillTimers();
+    void SetPositionColour(const QColor& colour);
+    void SetPlaying(bool playing, bool paused);
+    // List3 shows the passages of the plan just rendered (it may hold another plan's, typed
+    // and saved since the selected file was opened).
+    void ShowRenderedPassages();
+
+    ArayüzKalıp& window_;
+    PlanState& plan_;
+    PlanPanel& panel_;
+    EditorKeeper& keeper_;
+    Player& player_;
+    TimerBank* timers_;
+    bool awaitingStart_ = false;  // the schedule waits for the sound to begin
+    int startMs_ = 0;             // where the playback started
+};
+
+}  // namespace ritmora

@@ -1,0 +1,95 @@
+#include "plans/qt/rehearsal_view.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "app/main_window.h"
+#include "app/picture_box.h"
+#include "notation/qt/notation_view.h"
+#include "plans/qt/editor_keeper.h"
+#include "plans/qt/plan_panel.h"
+
+namespace ritmora {
+
+int RehearsalView::LoweredTop() const { return window_.InnerHeight() + 2; }
+
+bool RehearsalView::IsRaised() const {
+    return window_.Controls().Frame5->y() != LoweredTop();
+}
+
+void RehearsalView::Slide(int direction) {
+    // The slide holds the window, as it always has; only painting goes on meanwhile.
+    sliding_ = true;
+    const WindowControls& c = window_.Controls();
+    for (int step = 0; step < kSlideSteps; ++step) {
+        for (QWidget* frame : {static_cast<QWidget*>(c.Frame5), static_cast<QWidget*>(c.Frame9),
+                               static_cast<QWidget*>(c.Frame10)}) {
+            frame->move(frame->x(), frame->y() + direction * kSlideStepPixels);
+        }
+        window_.repaint();
+        QElapsedTimer waited;
+        waited.start();
+        do {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents,
+                                            std::max(1, stepDelayMs_ - int(waited.elapsed())));
+        } while (waited.elapsed() < stepDelayMs_);
+    }
+    sliding_ = false;
+}
+
+void RehearsalView::EnterPlanMode() {
+    if (sliding_) return;
+    const WindowControls& c = window_.Controls();
+    keeper_.Keep();
+    window_.ShowPlanPauseCaption();
+    c.Command1->setEnabled(false);
+    c.Command3->setEnabled(false);
+    c.Frame10->show();
+    c.Frame9->show();
+    c.Frame5->show();
+    // Raised once: a second raise would carry the panels off the window.
+    if (!IsRaised()) Slide(-1);
+
+    panel_.RefreshFileList();
+    if (c.File1->count() > 0) {
+        c.File1->setCurrentRow(0);
+        panel_.File1_Click();
+    }
+    c.Picture1->hide();
+    window_.SabitListeYap();
+    c.Picture4->show();
+    c.Command2->setEnabled(true);
+}
+
+void RehearsalView::LeavePlanMode() {
+    if (sliding_) return;
+    const WindowControls& c = window_.Controls();
+    c.Picture1->show();
+    c.Picture4->hide();
+    c.Picture3->hide();
+    if (IsRaised()) Slide(+1);
+    // The plan mode showed other usuls in the editor's picture: the editor's own comes back.
+    keeper_.Restore();
+}
+
+void RehearsalView::Command2_Click() {
+    const WindowControls& c = window_.Controls();
+    c.Picture4->hide();
+    c.Picture3->show();
+    c.Picture3->raise();
+    c.Command2->setEnabled(false);
+}
+
+void RehearsalView::Image3_Click() {
+    const WindowControls& c = window_.Controls();
+    c.Picture3->hide();
+    c.Picture4->show();
+    c.Command2->setEnabled(true);
+}
+
+}  // namespace ritmora

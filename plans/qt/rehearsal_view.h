@@ -1,0 +1,42 @@
+#pragma once
+// The two modes of the window: the plan mode raises the plan panels from below the bottom edge
+// and hides the notation behind the usul reference table; the usul mode lowers them again and
+// gives the editor its usul back. Also the help panel with the worked example.
+namespace ritmora {
+
+class ArayüzKalıp;
+class EditorKeeper;
+class PlanPanel;
+
+class RehearsalView {
+public:
+    // The panels rise 33 steps of 5 pixels, one step every 25 ms.
+    static constexpr int kSlideSteps = 33;
+    static constexpr int kSlideStepPixels = 5;
+    static constexpr int kSlideStepDelayMs = 25;
+
+    RehearsalView(ArayüzKalıp& window, PlanPanel& panel, EditorKeeper& keeper)
+        : window_(window), panel_(panel), keeper_(keeper) {}
+
+    void EnterPlanMode();  // Option4 chosen
+    void LeavePlanMode();  // Option2 or Option3 chosen
+    void Command2_Click();  // show the help panel
+    void Image3_Click();    // close it
+
+    // Top edge of Frame5 while the panels wait below the drawing area.
+    int LoweredTop() const;
+    bool IsRaised() const;
+    // Tests shorten the slide; the window keeps the default.
+    void SetSlideStepDelayMs(int ms) { stepDelayMs_ = ms; }
+
+private:
+    void Slide(int direction);  // -1 up, +1 down
+
+    ArayüzKalıp& window_;
+    PlanPanel& panel_;
+    EditorKeeper& keeper_;
+    int stepDelayMs_ = kSlideStepDelayMs;
+    bool sliding_ = false;
+};
+
+}  // namespace ritmora
