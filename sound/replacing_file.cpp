@@ -11,7 +11,9 @@ namespace {
 // "~" + the name keeps the target's extension, so a leftover is swept with the other
 // temporary audio files.
 std::filesystem::path TemporaryNameFor(const std::filesystem::path& target) {
-    return target.parent_path() / ("~" + target.filename().string());
+    std::string name = "~";
+    name += target.filename().string();
+    return target.parent_path() / name;
 }
 
 }  // namespace
