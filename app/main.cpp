@@ -1,12 +1,14 @@
+// ritmora: the usul editor and player.
 #include <QApplication>
-#include <QMainWindow>
+
+#include "app/data_folder.h"
+#include "app/main_window.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("ritmora");
-    QMainWindow window;
-    window.setWindowTitle(QString::fromUtf8("Ritmora editörü"));
-    window.resize(1024, 768);
+    QApplication::setApplicationName(QStringLiteral("ritmora"));
+    ritmora::ArayüzKalıp window(ritmora::ResolveDataFolder(ritmora::ProgramFolder()));
+    if (!window.StartedOk()) return 1;
     window.show();
     return QApplication::exec();
 }

@@ -1,0 +1,195 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTimer>
+
+#include "app/message_box.h"
+#include "app/picture_box.h"
+#include "library/default_library.h"
+#include "notation/qt/notation_view.h"
+#include "notation/spacing_table.h"
+
+namespace ritmora {
+namespace {
+
+QFont SansSerifFont(double points) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPointSizeF(points);
+    return font;
+}
+
+QFont FixedPitchFont(double points) {
+    QFont font = QFontDatabase::hasFamily(QStringLiteral("Courier New"))
+                     ? QFont(QStringLiteral("Courier New"))
+                     : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSizeF(points);
+    return font;
+}
+
+}  // namespace
+
+ArayüzKalıp::ArayüzKalıp(const std::filesystem::path& dataFolder, QWidget* parent)
+    : QMainWindow(parent) {
+    setObjectName(QStringLiteral("ArayüzKalıp"));
+    model_.dataFolder = dataFolder;
+    notationFont_ = SansSerifFont(8);
+    listFont_ = FixedPitchFont(8.25);
+    setFont(SansSerifFont(8));
+    setFixedSize(1024, 768);  // before the controls: the band stands at the bottom
+    BuildControls();
+    ApplyCaptions(Language::Turkish, CaptionGroup::kFixed);
+    WireHandlers();
+    FormLoad();
+}
+
+ArayüzKalıp::~ArayüzKalıp() {
+    if (model_.library) model_.library->Close();
+}
+
+// The start-up, in the order the window needs it: size, fonts, texts, lists, unit note and
+// tempo, the library and its colour, the unit-note step, the layout and the empty staff.
+void ArayüzKalıp::FormLoad() {
+    setFixedSize(1024, 768);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->geometry();
+        move(available.x() + (available.width() - width()) / 2,
+             available.y() + (available.height() - height()) / 2);
+    }
+    controls_.Picture1->setFont(notationFont_);
+    controls_.imajPenceresi->setFont(notationFont_);
+    SetTurkishTexts();
+    controls_.List1->hide();
+    controls_.List2->hide();
+    model_.UnitNote = 4;
+    controls_.Text3->setText(QStringLiteral("4"));
+    controls_.VScroll1->setValue(120);
+    VScroll1_Change();
+
+    LibraryOpenResult opened = UsulLibrary::EnsureAndOpen(model_.dataFolder, DefaultLibraryBytes());
+    if (!opened.library) {
+        ShowMessageBox({this, QString::fromStdString(ApplicationTitle(Language::Turkish)),
+                        QString::fromStdString(
+                            LibraryOpenFailureText(opened.status, opened.path, true)),
+                        false});
+        startedOk_ = false;
+        return;
+    }
+    model_.library = std::move(opened.library);
+    SettingsRecord settings;
+    if (model_.library->ReadSettings(settings)) model_.CurrentSettings = settings;
+
+    controls_.But_Dur->setEnabled(false);
+    controls_.List1->raise();
+    controls_.List2->raise();
+    controls_.Frame5->raise();
+    renklendir(model_.CurrentSettings.backRed, model_.CurrentSettings.backGreen,
+               model_.CurrentSettings.backBlue);
+    PicBirimNota_Click();
+    (void)StandardSpacingTable();
+    EkranDizayn();
+    BoşPorte();
+    startedOk_ = true;
+}
+
+void ArayüzKalıp::WireHandlers() {
+    WindowControls& c = controls_;
+    connect(c.But_yükle, &QPushButton::clicked, this, [this] { But_yükle_Click(); });
+    connect(c.But_önceki, &QPushButton::clicked, this, [this] { But_önceki_Click(); });
+    connect(c.But_sonraki, &QPushButton::clicked, this, [this] { But_sonraki_Click(); });
+    connect(c.But_kaydet, &QPushButton::clicked, this, [this] { But_kaydet_Click(); });
+    connect(c.But_farklı, &QPushButton::clicked, this, [this] { But_farklı_Click(); });
+    connect(c.But_Sil, &QPushButton::clicked, this, [this] { But_Sil_Click(); });
+    connect(c.But_Temizle, &QPushButton::clicked, this, [this] { But_Temizle_Click(); });
+    connect(c.Text2, &QLineEdit::textChanged, this, [this] { TimeSignatureChanged(); });
+    connect(c.Text3, &QLineEdit::textChanged, this, [this] { TimeSignatureChanged(); });
+    connect(c.Text5, &QLineEdit::textChanged, this, [this] { Text5_Change(); });
+    connect(c.Mn_Lisanlar, &QAction::triggered, this, [this] { Mn_Lisanlar_Click(); });
+    connect(c.Mn_yardm, &QAction::triggered, this, [this] { Mn_yardm_Click(); });
+    connect(c.Mn_bilgi, &QAction::triggered, this, [this] { Mn_bilgi_Click(); });
+    connect(c.PicBirimNota, &PictureBox::clicked, this, [this] { PicBirimNota_Click(); });
+    connect(c.VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+    for (QAction* item : c.Mn_birimItems) {
+        connect(item, &QAction::triggered, this, [this, item] {
+            controls_.Text3->setText(item->text());
+        });
+    }
+}
+
+QObject* ArayüzKalıp::Control(std::string_view name) const {
+    const QString wanted = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    for (QObject* control : registry_) {
+        if (control->objectName() == wanted) return control;
+    }
+    return nullptr;
+}
+
+void ArayüzKalıp::RegisterControl(QObject* control) {
+    if (control == nullptr || control->objectName().isEmpty()) return;
+    if (std::find(registry_.begin(), registry_.end(), control) == registry_.end()) {
+        registry_.push_back(control);
+        connect(control, &QObject::destroyed, this, [this, control] {
+            registry_.erase(std::remove(registry_.begin(), registry_.end(), control),
+                            registry_.end());
+        });
+    }
+}
+
+void ArayüzKalıp::ShowMessage(int index) {
+    ShowMessageBox({this, QString::fromStdString(ApplicationTitle(model_.language)),
+                    QString::fromStdString(MessageText(model_.language, index)), false});
+}
+
+bool ArayüzKalıp::AskMessage(int index) {
+    return ShowMessageBox({this, QString::fromStdString(ApplicationTitle(model_.language)),
+                           QString::fromStdString(MessageText(model_.language, index)), true});
+}
+
+void ArayüzKalıp::Mn_yardm_Click() { ShowMessage(kHelpMessage); }
+
+void ArayüzKalıp::Mn_bilgi_Click() { ShowMessage(kAboutMessage); }
+
+void ArayüzKalıp::VScroll1_Change() {
+    controls_.Label5->setText(QStringLiteral("= %1").arg(270 - controls_.VScroll1->value()));
+}
+
+bool ArayüzKalıp::eventFilter(QObject* watched, QEvent* event) {
+    const WindowControls& c = controls_;
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto* press = static_cast<QMouseEvent*>(event);
+        for (QListWidget* list : {c.List1, c.List2}) {
+            if (watched != list->viewport()) continue;
+            const QModelIndex index = list->indexAt(press->position().toPoint());
+            const int line = index.isValid() ? index.row() : -1;
+            if (list == c.List1) {
+                List1_MouseDown(press->button(), line);
+            } else {
+                List2_MouseDown(press->button(), line);
+            }
+            return true;
+        }
+        if (watched == c.Label1 && press->button() == Qt::LeftButton) {
+            göster();
+            return false;
+        }
+        if (watched == c.Text3 && press->button() == Qt::LeftButton && c.Text3->isEnabled()) {
+            c.Mn_birim->popup(press->globalPosition().toPoint());
+            return false;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace ritmora

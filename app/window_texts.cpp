@@ -1,0 +1,89 @@
+// The two languages of the window: captions by control name, the message language, the plan
+// pause button's caption, the help panel's example and the redraw for the loudness letters.
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/main_window.h"
+
+namespace ritmora {
+namespace {
+
+QString Qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void SetCaption(QObject* control, const QString& text) {
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->setText(text);
+    } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+        frame->setTitle(text);
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        label->setText(text);
+    } else if (auto* menu = qobject_cast<QMenu*>(control)) {
+        menu->setTitle(text);
+    } else if (auto* action = qobject_cast<QAction*>(control)) {
+        if (auto* owner = qobject_cast<QMenu*>(action->menu())) {
+            owner->setTitle(text);
+        } else if (!action->isSeparator()) {
+            action->setText(text);
+        }
+    }
+}
+
+}  // namespace
+
+void ArayüzKalıp::SetTurkishTexts() { ApplyTexts(Language::Turkish); }
+
+void ArayüzKalıp::SetEnglishTexts() { ApplyTexts(Language::English); }
+
+void ArayüzKalıp::ApplyCaptions(Language language, CaptionGroup group) {
+    for (const Caption& caption : Captions()) {
+        if (caption.group != group) continue;
+        const QString text = Qs(language == Language::English ? caption.english : caption.turkish);
+        if (caption.control == "ArayüzKalıp") {
+            setWindowTitle(text);
+        } else if (QObject* control = Control(caption.control)) {
+            SetCaption(control, text);
+        } else if (QObject* other = findChild<QObject*>(Qs(caption.control))) {
+            SetCaption(other, text);  // a menu whose title action is registered instead
+        }
+    }
+}
+
+void ArayüzKalıp::ApplyTexts(Language language) {
+    // Captions of the usul mode, then the messages, then the plan mode and its panels, then the
+    // help panel: the order every language switch follows.
+    ApplyCaptions(language, CaptionGroup::kUsulMode);
+    model_.language = language;
+    ApplyCaptions(language, CaptionGroup::kPlanMode);
+    ShowPlanPauseCaption();
+    ApplyCaptions(language, CaptionGroup::kPlanPanel);
+    ApplyCaptions(language, CaptionGroup::kHelpPanel);
+    QString example = Qs(ExampleDescriptionText(language));
+    example.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    controls_.Text1->setPlainText(example);
+    // The loudness letters drawn in the notation belong to the language.
+    if (!controls_.Option4->isChecked()) göster();
+}
+
+void ArayüzKalıp::ShowPlanPauseCaption() {
+    const char* which = model_.planPaused ? "Command1.continue" : "Command1.pause";
+    controls_.Command1->setText(Qs(CaptionText(model_.language, which)));
+}
+
+void ArayüzKalıp::Mn_Lisanlar_Click() {
+    const QString caption = controls_.Mn_Lisanlar->text();
+    if (caption == QLatin1String("English")) {
+        SetEnglishTexts();
+    } else if (caption == QLatin1String("Turkce")) {
+        SetTurkishTexts();
+    }
+}
+
+}  // namespace ritmora
