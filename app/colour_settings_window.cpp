@@ -22,7 +22,8 @@ const char* ColourWindowCaption(Language language, const char* control) {
     const bool english = language == Language::English;
     if (std::strcmp(control, "Check1") == 0) return english ? "Make Permanent  " : "Kalıcı olsun  ";
     if (std::strcmp(control, "But_RenkTamam") == 0) return english ? "Apply " : "Uygula";
-    if (std::strcmp(control, "Command1") == 0) return english ? "Revert to Default" : "Orijinal renk";
+    if (std::strcmp(control, "Command1") == 0)
+        return english ? "Revert to Default" : "Orijinal renk";
     return "";
 }
 
@@ -59,14 +60,14 @@ FRenk::FRenk(QWidget* mainWindow, const SettingsRecord& current, Language langua
     permanent_->setObjectName(QStringLiteral("Check1"));
     permanent_->setGeometry(16, 104, 200, 22);
 
-    auto* apply = new QPushButton(QString::fromUtf8(ColourWindowCaption(language, "But_RenkTamam")),
-                                  this);
+    auto* apply =
+        new QPushButton(QString::fromUtf8(ColourWindowCaption(language, "But_RenkTamam")), this);
     apply->setObjectName(QStringLiteral("But_RenkTamam"));
     apply->setGeometry(16, 140, 140, 32);
     connect(apply, &QPushButton::clicked, this, [this] { But_RenkTamam_Click(); });
 
-    auto* revert = new QPushButton(QString::fromUtf8(ColourWindowCaption(language, "Command1")),
-                                   this);
+    auto* revert =
+        new QPushButton(QString::fromUtf8(ColourWindowCaption(language, "Command1")), this);
     revert->setObjectName(QStringLiteral("Command1"));
     revert->setGeometry(172, 140, 140, 32);
     connect(revert, &QPushButton::clicked, this, [this] { Command1_Click(); });

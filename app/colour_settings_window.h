@@ -30,7 +30,7 @@ const char* ColourWindowCaption(Language language, const char* control);
 
 class FRenk : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Opens on the colour of `current` with the captions of `language` and disables
     // `mainWindow`. The window deletes itself when closed.
     FRenk(QWidget* mainWindow, const SettingsRecord& current, Language language,
@@ -45,12 +45,12 @@ public:
     void But_RenkTamam_Click();  // apply and close
     void Command1_Click();       // the default colour on the scroll bars
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void ScrollChanged(int bar, int value);
     void EnableMainWindow();
 

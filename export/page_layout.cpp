@@ -41,9 +41,7 @@ std::string StoredNameForPrint(std::string_view storedName) {
     return name;
 }
 
-std::string TrimmedName(std::string_view name) {
-    return TrimBlanks(StoredNameForPrint(name));
-}
+std::string TrimmedName(std::string_view name) { return TrimBlanks(StoredNameForPrint(name)); }
 
 JpgFileNameResult JpgFileName(int beats, int mertebe, std::string_view trimmedName) {
     const std::string folded = FoldTurkishLetters(trimmedName);
@@ -66,8 +64,8 @@ PrintLayout ComposePrintLayout(int beatCount, int pictureWidth, int pictureHeigh
         layout.targetWidth = pageWidthTwips;
         layout.stretched = true;
     } else {
-        layout.sourceWidth = std::min(OneRowStripWidth(beatCount, kPrintMinimumRowWidth),
-                                      pictureWidth);
+        layout.sourceWidth =
+            std::min(OneRowStripWidth(beatCount, kPrintMinimumRowWidth), pictureWidth);
         layout.targetWidth = layout.sourceWidth * kTwipsPerPixel;
         if (pageWidthTwips > 0 && layout.targetWidth > pageWidthTwips) {
             layout.targetWidth = pageWidthTwips;

@@ -8,16 +8,16 @@
 namespace ritmora {
 
 inline constexpr int kJpgQuality = 85;
-inline constexpr int kJpgMinimumRowWidth = 470;   // pixels, one-row pictures
+inline constexpr int kJpgMinimumRowWidth = 470;  // pixels, one-row pictures
 inline constexpr int kJpgTitleX = 40;
 inline constexpr int kJpgTitleY = 20;
 inline constexpr int kJpgNotationTop = 40;
-inline constexpr int kJpgExtraHeight = 60;        // title band above, margin below
-inline constexpr int kJpgExtraWidth = 40;         // one-row pictures only
-inline constexpr int kPrintMinimumRowWidth = 150; // pixels, one-row pages
+inline constexpr int kJpgExtraHeight = 60;         // title band above, margin below
+inline constexpr int kJpgExtraWidth = 40;          // one-row pictures only
+inline constexpr int kPrintMinimumRowWidth = 150;  // pixels, one-row pages
 inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kTwipsPerInch = 1440;
-inline constexpr int kPrintTitleX = 600;          // twips
+inline constexpr int kPrintTitleX = 600;  // twips
 inline constexpr int kPrintTitleY = 300;
 inline constexpr int kPrintNotationTop = 500;
 inline constexpr int kNoMessage = 0;
@@ -60,8 +60,8 @@ std::string StoredNameForPrint(std::string_view storedName);
 std::string TrimmedName(std::string_view name);
 
 struct JpgFileNameResult {
-    std::string fileName;     // "N-D  Name.jpg" (UTF-8), empty when refused
-    int message = kNoMessage; // kUnusableNameMessage when the name cannot become a file name
+    std::string fileName;      // "N-D  Name.jpg" (UTF-8), empty when refused
+    int message = kNoMessage;  // kUnusableNameMessage when the name cannot become a file name
 };
 
 // "N-D", two blanks, the name with its Turkish letters folded, ".jpg". A name that cannot make a
@@ -71,15 +71,15 @@ JpgFileNameResult JpgFileName(int beats, int mertebe, std::string_view trimmedNa
 
 struct PrintLayout {
     int rows = 0;
-    int titleX = kPrintTitleX;      // twips; the title's top-left corner
+    int titleX = kPrintTitleX;  // twips; the title's top-left corner
     int titleY = kPrintTitleY;
-    int notationX = 0;              // twips; the notation's top-left corner
+    int notationX = 0;  // twips; the notation's top-left corner
     int notationY = kPrintNotationTop;
-    int sourceWidth = 0;            // pixels of the notation picture, from its left edge
+    int sourceWidth = 0;  // pixels of the notation picture, from its left edge
     int sourceHeight = 0;
-    int targetWidth = 0;            // twips on the page
+    int targetWidth = 0;  // twips on the page
     int targetHeight = 0;
-    bool stretched = false;         // the width was set to the page width
+    bool stretched = false;  // the width was set to the page width
 };
 
 // The page for `beatCount` (1..180) rings. One row: W = max(20 x rings + 40, 150) pixels printed

@@ -47,10 +47,9 @@ void But_JPG_Click(ArayüzKalıp& window) {
     NotationView* picture = NotationPicture(window);
     auto* nameBox = window.findChild<QLineEdit*>(QStringLiteral("Text5"));
     if (picture == nullptr) return;
-    const JpgExportResult result =
-        ExportJpg(picture->Picture(), window.CurrentUsul(),
-                  nameBox != nullptr ? nameBox->text() : QString(),
-                  PictureFolder(window.DataFolder()));
+    const JpgExportResult result = ExportJpg(picture->Picture(), window.CurrentUsul(),
+                                             nameBox != nullptr ? nameBox->text() : QString(),
+                                             PictureFolder(window.DataFolder()));
     if (!result.canvas.isNull()) {
         if (auto* canvas = window.findChild<PictureBox*>(QStringLiteral("imajPenceresi"))) {
             canvas->resize(result.canvas.size());
@@ -94,7 +93,8 @@ FRenk* Mn_RenkZemin_Click(ArayüzKalıp& window) {
     calls.store = [owner](const SettingsRecord& settings) {
         return owner && owner->Library().WriteSettings(settings);
     };
-    auto* colour = new FRenk(&window, window.CurrentSettings(), window.language(), std::move(calls));
+    auto* colour =
+        new FRenk(&window, window.CurrentSettings(), window.language(), std::move(calls));
     colour->show();
     return colour;
 }

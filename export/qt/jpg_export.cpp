@@ -100,11 +100,10 @@ JpgExportResult ExportJpg(const QImage& notationPicture, const UsulRecord& usul,
         result.file = fileOverride;
     }
 
-    result.layout =
-        ComposeJpgLayout(beatCount, notationPicture.width(), notationPicture.height());
-    result.canvas = ComposeJpgPicture(
-        notationPicture, result.layout,
-        QString::fromStdString(PictureTitle(usul.beats, usul.mertebe, name)));
+    result.layout = ComposeJpgLayout(beatCount, notationPicture.width(), notationPicture.height());
+    result.canvas =
+        ComposeJpgPicture(notationPicture, result.layout,
+                          QString::fromStdString(PictureTitle(usul.beats, usul.mertebe, name)));
 
     std::error_code error;
     const std::filesystem::path parent = result.file.parent_path();

@@ -45,8 +45,8 @@ PrintResult PrintNotation(const QImage& notationPicture, const UsulRecord& usul,
     }
     const int dpi = printer.resolution();
     const int pageWidth = printer.width();  // the printable width, in device units
-    result.layout = ComposePrintLayout(beatCount, notationPicture.width(),
-                                       notationPicture.height(), DeviceToTwips(pageWidth, dpi));
+    result.layout = ComposePrintLayout(beatCount, notationPicture.width(), notationPicture.height(),
+                                       DeviceToTwips(pageWidth, dpi));
 
     QImage hidden = notationPicture.convertToFormat(QImage::Format_RGB32);
     DrawRingOutlines(hidden, result.layout.rows, QColor(255, 255, 255));

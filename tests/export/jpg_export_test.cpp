@@ -1,0 +1,171 @@
+// The JPG export: the composed canvas, the file, the faults, and the screen picture afterwards.
+#include "export/qt/jpg_export.h"
+
+#include <gtest/gtest.h>
+#include <QImageReader>
+#include <fstream>
+
+#include "export/qt/offscreen_notation.h"
+#include "notation/qt/glyph_sheet.h"
+#include "tests/export/export_test_support.h"
+
+namespace ritmora {
+namespace {
+
+using testing::IsDark;
+using testing::IsGrey;
+using testing::IsWhite;
+using testing::RingEdge;
+using testing::ScratchFolder;
+using testing::UsulOfRings;
+
+const GlyphSheet& Glyphs() {
+    static const GlyphSheet glyphs;
+    return glyphs;
+}
+
+QImage Picture(const UsulRecord& usul) {
+    return DrawNotationPicture(usul, Glyphs(), Language::Turkish);
+}
+
+bool AnyDark(const QImage& image, QRect area) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (IsDark(image.pixelColor(x, y))) return true;
+        }
+    }
+    return false;
+}
+
+TEST(JpgExport, OneRowPictureHasTitleNotationWithoutRingsAndMinimumWidth) {
+    ScratchFolder folder;
+    const UsulRecord usul = UsulOfRings(12, 12, 8);
+    const QImage screen = Picture(usul);
+    const JpgExportResult result =
+        ExportJpg(screen, usul, QStringLiteral("  Test  "), folder.path());
+    ASSERT_TRUE(result.Written());
+    EXPECT_EQ(result.file, folder.path() / "12-8  Test.jpg");
+    EXPECT_EQ(result.canvas.size(), QSize(510, 210));
+
+    // The notation from y = 40: the upper staff line, the rings hidden in white.
+    EXPECT_TRUE(IsDark(result.canvas.pixelColor(25, 40 + 60)));
+    for (int column = 1; column <= 12; ++column) {
+        EXPECT_TRUE(IsWhite(RingEdge(result.canvas, 1, column, 0, 40))) << column;
+        EXPECT_TRUE(IsGrey(RingEdge(screen, 1, column))) << column;
+    }
+    // Only the 470-pixel strip is copied: the staff line stops there.
+    EXPECT_TRUE(IsDark(result.canvas.pixelColor(469, 100)));
+    EXPECT_TRUE(IsWhite(result.canvas.pixelColor(470, 100)));
+    // The title's ink starts at (40, 20) and nothing is written above or left of it.
+    EXPECT_TRUE(AnyDark(result.canvas, QRect(40, 20, 120, 18)));
+    EXPECT_FALSE(AnyDark(result.canvas, QRect(0, 0, 510, 19)));
+    EXPECT_FALSE(AnyDark(result.canvas, QRect(0, 0, 39, 40)));
+
+    QImageReader reader(PathToQString(result.file));
+    EXPECT_EQ(reader.format(), "jpeg");
+    EXPECT_EQ(reader.size(), QSize(510, 210));
+}
+
+TEST(JpgExport, WidthFollowsTheRingsAndSeveralRowsCopyEverything) {
+    ScratchFolder folder;
+    const UsulRecord thirty = UsulOfRings(30);
+    EXPECT_EQ(ExportJpg(Picture(thirty), thirty, "A", folder.path()).canvas.width(), 680);
+
+    const UsulRecord two = UsulOfRings(46);
+    const QImage screen = Picture(two);
+    const JpgExportResult result = ExportJpg(screen, two, "B", folder.path());
+    ASSERT_TRUE(result.Written());
+    EXPECT_EQ(result.canvas.size(), QSize(964, 360));
+    EXPECT_EQ(result.layout.rows, 2);
+    for (int row = 1; row <= 2; ++row) {
+        for (int column = 1; column <= 45; ++column) {
+            EXPECT_TRUE(IsWhite(RingEdge(result.canvas, row, column, 0, 40))) << row << column;
+            EXPECT_TRUE(IsGrey(RingEdge(screen, row, column))) << row << column;
+        }
+    }
+    // The row divider reaches across the whole copied width.
+    EXPECT_TRUE(IsDark(result.canvas.pixelColor(955, 40 + 150)));
+}
+
+TEST(JpgExport, TurkishNameIsFoldedInTheFileAndKeptInTheTitle) {
+    ScratchFolder folder;
+    const UsulRecord usul = UsulOfRings(8, 4, 4);
+    const QImage screen = Picture(usul);
+    const JpgExportResult turkish =
+        ExportJpg(screen, usul, QStringLiteral("Çiftesofya"), folder.path());
+    ASSERT_TRUE(turkish.Written());
+    EXPECT_EQ(PathToQString(turkish.file.filename()), QStringLiteral("4-4  Ciftesofya.jpg"));
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "4-4  Ciftesofya.jpg"));
+    // The title keeps the cedilla: the canvas differs from one titled with a plain C.
+    const QImage plain =
+        ComposeJpgPicture(screen, turkish.layout, QStringLiteral("4 / 4        Ciftesofya"));
+    const QImage same =
+        ComposeJpgPicture(screen, turkish.layout, QStringLiteral("4 / 4        Çiftesofya"));
+    EXPECT_NE(turkish.canvas, plain);
+    EXPECT_EQ(turkish.canvas, same);
+}
+
+TEST(JpgExport, SecondExportReplacesTheFirstAndLeavesNoTemporaryFile) {
+    ScratchFolder folder;
+    UsulRecord usul = UsulOfRings(3, 9, 8);
+    const JpgExportResult first = ExportJpg(Picture(usul), usul, "Aksak", folder.path());
+    ASSERT_TRUE(first.Written());
+    usul = UsulOfRings(40, 9, 8);
+    const JpgExportResult second = ExportJpg(Picture(usul), usul, "Aksak", folder.path());
+    ASSERT_TRUE(second.Written());
+    EXPECT_EQ(first.file, second.file);
+    EXPECT_EQ(QImageReader(PathToQString(second.file)).size(), QSize(880, 210));
+    EXPECT_EQ(folder.FileCount(), 1);
+}
+
+TEST(JpgExport, EmptyUsulAndUnusableNamesWriteNothing) {
+    ScratchFolder folder;
+    const UsulRecord empty = UsulOfRings(0);
+    const JpgExportResult none = ExportJpg(Picture(empty), empty, "Aksak", folder.path());
+    EXPECT_EQ(none.message, 3);
+    EXPECT_TRUE(none.canvas.isNull());
+
+    const UsulRecord usul = UsulOfRings(4);
+    for (const char* name : {"a/b", "..", "what?", "", "   "}) {
+        const JpgExportResult refused = ExportJpg(Picture(usul), usul, name, folder.path());
+        EXPECT_EQ(refused.message, 22) << name;
+        EXPECT_FALSE(refused.Written());
+    }
+    EXPECT_EQ(folder.FileCount(), 0);
+}
+
+TEST(JpgExport, MissingFolderIsCreatedAndAnOverrideNameIsUsedAsGiven) {
+    ScratchFolder folder;
+    const UsulRecord usul = UsulOfRings(4);
+    const JpgExportResult nested = ExportJpg(Picture(usul), usul, "Sofyan", folder.path() / "vlvl");
+    EXPECT_TRUE(nested.Written());
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "vlvl" / "4-4  Sofyan.jpg"));
+
+    const JpgExportResult chosen =
+        ExportJpg(Picture(usul), usul, "a/b", folder.path(), folder.path() / "out.jpg");
+    EXPECT_TRUE(chosen.Written());
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "out.jpg"));
+}
+
+TEST(JpgExport, EncoderFaultsAreReportedAndLeaveNoFile) {
+    ScratchFolder folder;
+    const QImage image(20, 20, QImage::Format_RGB32);
+    EXPECT_EQ(WritePictureFile(image, folder.path() / "x.nope", "no-such-format"),
+              PictureWriteFault::NoEncoder);
+    EXPECT_EQ(WritePictureFile(QImage(), folder.path() / "null.jpg"),
+              PictureWriteFault::InvalidImage);
+    // A folder that cannot exist: its parent is a plain file.
+    std::ofstream(folder.path() / "plain") << "x";
+    EXPECT_EQ(WritePictureFile(image, folder.path() / "plain" / "x.jpg"),
+              PictureWriteFault::AccessDenied);
+    EXPECT_EQ(folder.FileCount(), 1);
+
+    const UsulRecord usul = UsulOfRings(4);
+    const JpgExportResult result =
+        ExportJpg(Picture(usul), usul, "Sofyan", folder.path() / "plain" / "vlvl");
+    EXPECT_EQ(result.fault, PictureWriteFault::AccessDenied);
+    EXPECT_FALSE(result.Written());
+}
+
+}  // namespace
+}  // namespace ritmora
