@@ -32,7 +32,9 @@ bool PositionClock::Follow(double heardMs, double nowMs) {
     const double elapsed = std::max(0.0, nowMs - lastNowMs_);
     lastNowMs_ = nowMs;
     if (sample >= offsetMs_) {
-        offsetMs_ = sample;
+        offsetMs_ = sample - offsetMs_ > tuning_.jumpMs
+                        ? sample
+                        : std::min(sample, offsetMs_ + tuning_.catchUpPerMs * elapsed);
     } else if (offsetMs_ - sample > tuning_.stallMs) {
         Hold(nowMs + offsetMs_);
     } else {

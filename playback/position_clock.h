@@ -6,9 +6,10 @@
 // sink it drifts behind by up to ~75 ms over a few seconds and then jumps forward again. Taking
 // each reading raw would make the marker stutter, so the clock runs on the steady clock at the
 // rate of real time and takes the server's readings as corrections: a reading ahead of the clock
-// moves it forward at once, a reading behind it pulls it back slowly (slewPerMs), and a reading
-// far behind (stallMs: the audio has stopped flowing) holds the clock where it is until the audio
-// has caught up. The same class is the silent clock when there is no audio server at all (Run
+// speeds it up until it has caught up (catchUpPerMs; a reading far ahead, jumpMs, is taken at
+// once), a reading behind it pulls it back slowly (slewPerMs), and a reading far behind (stallMs:
+// the audio has stopped flowing) holds the clock where it is until the audio has caught up. So
+// the marker keeps an even pace instead of jumping with every timing update of the server. The same class is the silent clock when there is no audio server at all (Run
 // without any readings).
 //
 // All times are milliseconds; "now" is any steadily increasing time base.
@@ -20,6 +21,8 @@ public:
     struct Tuning {
         double stallMs = 80.0;     // readings this far behind mean the audio has stopped
         double slewPerMs = 0.002;  // how fast a lagging server pulls the clock back (ms per ms)
+        double catchUpPerMs = 0.1;  // how fast the clock catches up with a leading server
+        double jumpMs = 150.0;      // a server this far ahead is followed at once
     };
 
     PositionClock() = default;

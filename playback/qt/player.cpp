@@ -107,6 +107,10 @@ double Player::PositionExactMs() const {
     return std::clamp(clock_.Position(NowMs()), 0.0, layout_->DurationMs());
 }
 
+double Player::ServerPositionMs() const {
+    return sink_ && state_ == State::Playing ? HeardMs() : PositionExactMs();
+}
+
 int Player::PositionMs() const { return static_cast<int>(PositionExactMs() + 0.5); }
 
 void Player::Tick() {

@@ -53,6 +53,9 @@ public:
     // What is heard now, in milliseconds from the start of the file; 0 when nothing is open.
     int PositionMs() const;
     double PositionExactMs() const;
+    // The sound server's own, unsmoothed reading of what has been heard (the clock when
+    // silent); for measurements.
+    double ServerPositionMs() const;
     bool IsOpen() const { return layout_.has_value(); }
     bool IsPlaying() const { return state_ == State::Playing; }
     bool IsPaused() const { return state_ == State::Paused; }
