@@ -9,18 +9,18 @@
 // speeds it up until it has caught up (catchUpPerMs; a reading far ahead, jumpMs, is taken at
 // once), a reading behind it pulls it back slowly (slewPerMs), and a reading far behind (stallMs:
 // the audio has stopped flowing) holds the clock where it is until the audio has caught up. So
-// the marker keeps an even pace instead of jumping with every timing update of the server. The same class is the silent clock when there is no audio server at all (Run
-// without any readings).
+// the marker keeps an even pace instead of jumping with every timing update of the server. The same
+// class is the silent clock when there is no audio server at all (Run without any readings).
 //
 // All times are milliseconds; "now" is any steadily increasing time base.
 
 namespace ritmora {
 
 class PositionClock {
-public:
+  public:
     struct Tuning {
-        double stallMs = 80.0;     // readings this far behind mean the audio has stopped
-        double slewPerMs = 0.002;  // how fast a lagging server pulls the clock back (ms per ms)
+        double stallMs = 80.0;      // readings this far behind mean the audio has stopped
+        double slewPerMs = 0.002;   // how fast a lagging server pulls the clock back (ms per ms)
         double catchUpPerMs = 0.1;  // how fast the clock catches up with a leading server
         double jumpMs = 150.0;      // a server this far ahead is followed at once
     };
@@ -42,7 +42,7 @@ public:
     double Position(double nowMs) const;
     bool IsRunning() const { return running_; }
 
-private:
+  private:
     Tuning tuning_{};
     bool running_ = false;
     double heldMs_ = 0.0;    // the position while standing still

@@ -6,7 +6,7 @@
 namespace ritmora {
 
 class xTimer {
-public:
+  public:
     using Clock = std::chrono::steady_clock;
 
     void Start() { startCount_ = Clock::now(); }
@@ -20,7 +20,7 @@ public:
 
     double CalibrationMs() const { return calibrationMs_; }
 
-private:
+  private:
     Clock::time_point startCount_{};
     Clock::time_point stopCount_{};
     double calibrationMs_ = 0.0;

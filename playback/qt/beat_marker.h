@@ -21,7 +21,7 @@ class Player;
 class BeatMarker : public QObject {
     Q_OBJECT
 
-public:
+  public:
     // Called with k when the marker moves on from stroke k to stroke k + 1 (k = 1 .. n - 1).
     using MoveCallback = std::function<void(int stroke)>;
 
@@ -38,7 +38,7 @@ public:
     // True from Follow until the last move or Stop.
     bool IsActive() const { return active_; }
 
-private:
+  private:
     void OnStarted();
     void Step();
 

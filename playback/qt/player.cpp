@@ -118,8 +118,7 @@ void Player::Tick() {
     const double now = NowMs();
     if (sink_) {
         const auto error = sink_->error();
-        if (error == QAudio::OpenError || error == QAudio::IOError ||
-            error == QAudio::FatalError ||
+        if (error == QAudio::OpenError || error == QAudio::IOError || error == QAudio::FatalError ||
             (!startedSent_ && now - playStartNowMs_ > kStartTimeoutMs)) {
             // The server went away (or never played): carry on without sound.
             GoSilent();

@@ -28,7 +28,7 @@ namespace ritmora {
 class Player : public QObject {
     Q_OBJECT
 
-public:
+  public:
     enum class Output {
         Automatic,  // the default audio output; the silent clock when there is none
         Silent,     // always the silent clock
@@ -67,14 +67,14 @@ public:
     // Whether this machine offers an audio output at all.
     static bool HasAudioOutput();
 
-signals:
+  signals:
     // The audio has begun to sound (or, silently, the clock has begun to run): the moment from
     // which to follow the playback.
     void started();
     // The file has sounded to its end.
     void finished();
 
-private:
+  private:
     enum class State { Closed, Stopped, Playing, Paused };
 
     void Tick();

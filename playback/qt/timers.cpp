@@ -48,7 +48,8 @@ void TimerBank::KillRange(TimerFamily family, int from, int to) {
 }
 
 void TimerBank::KillAll(TimerFamily family) {
-    armed_.erase(armed_.lower_bound(Key{family, INT_MIN}), armed_.upper_bound(Key{family, INT_MAX}));
+    armed_.erase(armed_.lower_bound(Key{family, INT_MIN}),
+                 armed_.upper_bound(Key{family, INT_MAX}));
 }
 
 bool TimerBank::IsArmed(TimerFamily family, int id) const {

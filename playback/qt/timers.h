@@ -19,7 +19,7 @@ enum class TimerFamily { Marker, UsulEnd, Passage, PlanEnd };
 class TimerBank : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit TimerBank(QObject* parent = nullptr);
     ~TimerBank() override;
 
@@ -34,7 +34,7 @@ public:
     bool IsArmed(TimerFamily family, int id) const;
     int ArmedCount(TimerFamily family) const;
 
-private:
+  private:
     using Key = std::pair<TimerFamily, int>;
     struct Entry;
 

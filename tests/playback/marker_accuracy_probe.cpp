@@ -71,8 +71,9 @@ int main(int argc, char** argv) {
 
     QTemporaryDir dir;
     const QString path = dir.filePath("probe.wav");
-    if (!ritmora::test::WriteFile(path.toStdString(), ritmora::test::WavBytes(
-                                                          ritmora::test::ClickTrack(seconds * 1000, clicks)))) {
+    if (!ritmora::test::WriteFile(
+            path.toStdString(),
+            ritmora::test::WavBytes(ritmora::test::ClickTrack(seconds * 1000, clicks)))) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return 1;
     }
@@ -91,8 +92,8 @@ int main(int argc, char** argv) {
         byServer.push_back(player.ServerPositionMs() - due);
         byWall.push_back(wall.nsecsElapsed() / 1e6 - due);
         if (std::getenv("PROBE_VERBOSE")) {
-            std::printf("stroke %4d due %7.0f  position %+8.2f  server %+8.2f  wall %+8.2f\n", stroke,
-                        due, byPosition.back(), byServer.back(), byWall.back());
+            std::printf("stroke %4d due %7.0f  position %+8.2f  server %+8.2f  wall %+8.2f\n",
+                        stroke, due, byPosition.back(), byServer.back(), byWall.back());
         }
     });
     QObject::connect(&player, &Player::finished, &app, &QCoreApplication::quit);

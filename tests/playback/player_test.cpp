@@ -19,13 +19,13 @@ using test::WaitUntil;
 
 // Counts the emissions of one of the player's signals.
 class SignalCount {
-public:
+  public:
     SignalCount(Player& player, void (Player::*signal)()) {
         QObject::connect(&player, signal, [this] { ++count_; });
     }
     int count() const { return count_; }
 
-private:
+  private:
     int count_ = 0;
 };
 
@@ -33,7 +33,7 @@ private:
 constexpr int kStartWaitMs = 8000;
 
 class PlayerTest : public ::testing::TestWithParam<Player::Output> {
-protected:
+  protected:
     void SetUp() override {
         if (Real() && (qgetenv("PULSE_SERVER").isEmpty() || !Player::HasAudioOutput())) {
             GTEST_SKIP() << "no sound server (set PULSE_SERVER, as tools/run-tests does)";
@@ -170,8 +170,7 @@ TEST_P(PlayerTest, StoppingTheMarkerEndsItsMoves) {
 INSTANTIATE_TEST_SUITE_P(Outputs, PlayerTest,
                          ::testing::Values(Player::Output::Automatic, Player::Output::Silent),
                          [](const auto& info) {
-                             return info.param == Player::Output::Silent ? "Silent"
-                                                                         : "SoundServer";
+                             return info.param == Player::Output::Silent ? "Silent" : "SoundServer";
                          });
 
 TEST(SilentPlayer, ThePositionIsTheSteadyClock) {

@@ -37,7 +37,7 @@ TEST(EndTimers, RoundHalvesToEven) {
 }
 
 class PassageTimersTest : public ::testing::Test {
-protected:
+  protected:
     // Five passages ending at 5, 10, 15, 20 and 26 s.
     const std::vector<int> ends{5000, 10000, 15000, 20000, 26000};
 };
@@ -91,12 +91,12 @@ TEST(ProgressWidth, ProportionalRoundedAndBounded) {
     EXPECT_EQ(ProgressWidth(600, 26000.0, 0), 0);
     EXPECT_EQ(ProgressWidth(600, 26000.0, 13000), 300);
     EXPECT_EQ(ProgressWidth(600, 26000.0, 26000), 600);
-    EXPECT_EQ(ProgressWidth(100, 8000.0, 100), 1);   // 1.25
-    EXPECT_EQ(ProgressWidth(100, 8000.0, 180), 2);   // 2.25
-    EXPECT_EQ(ProgressWidth(100, 8000.0, 420), 5);   // 5.25
-    EXPECT_EQ(ProgressWidth(100, 8000.0, 20), 0);    // 0.25
-    EXPECT_EQ(ProgressWidth(100, 800.0, 20), 2);     // 2.5 goes to even
-    EXPECT_EQ(ProgressWidth(100, 800.0, 28), 4);     // 3.5 goes to even
+    EXPECT_EQ(ProgressWidth(100, 8000.0, 100), 1);  // 1.25
+    EXPECT_EQ(ProgressWidth(100, 8000.0, 180), 2);  // 2.25
+    EXPECT_EQ(ProgressWidth(100, 8000.0, 420), 5);  // 5.25
+    EXPECT_EQ(ProgressWidth(100, 8000.0, 20), 0);   // 0.25
+    EXPECT_EQ(ProgressWidth(100, 800.0, 20), 2);    // 2.5 goes to even
+    EXPECT_EQ(ProgressWidth(100, 800.0, 28), 4);    // 3.5 goes to even
     EXPECT_EQ(ProgressWidth(600, 26000.0, 30000), 600);
     EXPECT_EQ(ProgressWidth(600, 0.0, 100), 0) << "an empty file shows no bar";
     // A plan started from its third passage starts the bar at that position.

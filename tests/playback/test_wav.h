@@ -39,8 +39,8 @@ inline std::vector<std::int16_t> ClickTrack(int lengthMs, const std::vector<int>
     for (int at : clicksMs) {
         const std::size_t first = static_cast<std::size_t>(at) * 441 / 10;
         for (std::size_t i = 0; i < 441 && first + i < samples.size(); ++i) {
-            samples[first + i] = static_cast<std::int16_t>(12000 * std::sin(i * 0.3) *
-                                                           (1.0 - i / 441.0));
+            samples[first + i] =
+                static_cast<std::int16_t>(12000 * std::sin(i * 0.3) * (1.0 - i / 441.0));
         }
     }
     return samples;
@@ -48,7 +48,8 @@ inline std::vector<std::int16_t> ClickTrack(int lengthMs, const std::vector<int>
 
 inline bool WriteFile(const std::string& path, const std::vector<unsigned char>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(out);
 }
 

@@ -24,8 +24,8 @@ TEST(TimerBank, FamiliesNeverShareIdentifiers) {
     EXPECT_EQ(bank.ArmedCount(TimerFamily::Marker), 2);
     EXPECT_TRUE(bank.IsArmed(TimerFamily::UsulEnd, 1001));
     ASSERT_TRUE(WaitUntil([&] { return fired.size() == 5; }, 5000));
-    EXPECT_EQ(fired, (std::vector<std::string>{"marker 1001", "passage 1", "marker 1",
-                                               "usul end", "plan end"}));
+    EXPECT_EQ(fired, (std::vector<std::string>{"marker 1001", "passage 1", "marker 1", "usul end",
+                                               "plan end"}));
     EXPECT_EQ(bank.ArmedCount(TimerFamily::Marker), 0);
 }
 
@@ -49,7 +49,8 @@ TEST(TimerBank, ManyMarkerTimersFireInOrderBesideTheEndTimer) {
 TEST(TimerBank, KillingIsPreciseAndHarmless) {
     TimerBank bank;
     std::vector<int> fired;
-    for (int k = 1; k <= 6; ++k) bank.Arm(TimerFamily::Passage, k, 20, [&, k] { fired.push_back(k); });
+    for (int k = 1; k <= 6; ++k)
+        bank.Arm(TimerFamily::Passage, k, 20, [&, k] { fired.push_back(k); });
     bank.Arm(TimerFamily::Marker, 3, 20, [&] { fired.push_back(103); });
     bank.Kill(TimerFamily::Passage, 99);  // never armed
     bank.Kill(TimerFamily::Passage, 1);
