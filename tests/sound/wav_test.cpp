@@ -138,6 +138,9 @@ TEST(ReadWav, FailuresKeepTheLastGoodSamples) {
     auto threeChannels = CanonicalWav({9, 9, 9}, 3);
     WriteBytes(folder / "three.---", threeChannels);
     WriteBytes(folder / "stereo.---", CanonicalWav({7, 7, 7, 7}, 2));
+    auto noBlockAlign = CanonicalWav({9, 9});
+    noBlockAlign[32] = 0;  // a header that cannot say how long a frame is
+    WriteBytes(folder / "noalign.---", noBlockAlign);
     // "data" only after byte position 1000 is not found.
     std::vector<std::uint8_t> late(1100, 0);
     const std::string data = "data";
@@ -151,6 +154,8 @@ TEST(ReadWav, FailuresKeepTheLastGoodSamples) {
     EXPECT_EQ(reader.ReadWav(folder / "nodata.---"), kFormatNotRecognized);
     EXPECT_EQ(reader.ReadWav(folder / "late.---"), kFormatNotRecognized);
     EXPECT_EQ(reader.ReadWav(folder / "three.---"), kChannelCountUnreadable);
+    EXPECT_EQ(reader.ReadWav(folder / "noalign.---"), kFormatNotRecognized);
+    EXPECT_EQ(reader.CurrentWavHeader().channels, 1);
     EXPECT_EQ(reader.ReadWav(folder / "stereo.---"), "");
     EXPECT_EQ(reader.CurrentWavHeader().channels, 2);
     ASSERT_EQ(reader.CurrentSamples().size(), 3u);
