@@ -16,6 +16,7 @@
 #include <random>
 #include <vector>
 
+#include "bench/heap_counter.h"
 #include "library/library_file.h"
 #include "library/usul_record.h"
 #include "sound/plan_renderer.h"
@@ -47,9 +48,6 @@ Folder& BenchFolder() {
     static Folder folder;
     return folder;
 }
-
-std::atomic<std::size_t> liveBytes{0};
-std::atomic<std::size_t> peakBytes{0};
 
 // The most heap bytes `work` holds at once beyond what was live when it started.
 std::size_t PeakHeapBytes(const std::function<void()>& work) {
@@ -198,28 +196,5 @@ void BM_RenderPlan(benchmark::State& state) {
 BENCHMARK(BM_RenderPlan)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 }  // namespace
-
-// Counting allocator: each block carries its size in front of it.
-void* operator new(std::size_t size) {
-    constexpr std::size_t kFront = alignof(std::max_align_t);
-    auto* block = static_cast<unsigned char*>(std::malloc(size + kFront));
-    if (block == nullptr) throw std::bad_alloc();
-    *reinterpret_cast<std::size_t*>(block) = size;
-    const std::size_t live = liveBytes.fetch_add(size) + size;
-    std::size_t peak = peakBytes.load();
-    while (live > peak && !peakBytes.compare_exchange_weak(peak, live)) {
-    }
-    return block + kFront;
-}
-
-void operator delete(void* pointer) noexcept {
-    if (pointer == nullptr) return;
-    constexpr std::size_t kFront = alignof(std::max_align_t);
-    auto* block = static_cast<unsigned char*>(pointer) - kFront;
-    liveBytes.fetch_sub(*reinterpret_cast<std::size_t*>(block));
-    std::free(block);
-}
-
-void operator delete(void* pointer, std::size_t) noexcept { operator delete(pointer); }
 
 BENCHMARK_MAIN();
