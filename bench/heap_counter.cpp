@@ -31,4 +31,3 @@ void operator delete(void* pointer) noexcept {
 }
 
 void operator delete(void* pointer, std::size_t) noexcept { operator delete(pointer); }
-

@@ -8,11 +8,11 @@
 #include <benchmark/benchmark.h>
 #include <atomic>
 #include <chrono>
-#include <cstdlib>
-#include <new>
 #include <cmath>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <new>
 #include <random>
 #include <vector>
 
@@ -111,7 +111,8 @@ struct PlanSetup {
     PlanSetup() : vlvl(BenchFolder().path) {
         const RecordBytes empty = EncodeUsulRecord(EmptySlotRecord());
         std::vector<std::uint8_t> bytes;
-        for (int i = 0; i < kRecordCount; ++i) bytes.insert(bytes.end(), empty.begin(), empty.end());
+        for (int i = 0; i < kRecordCount; ++i)
+            bytes.insert(bytes.end(), empty.begin(), empty.end());
         fs::create_directories(vlvl / "lib");
         library = UsulLibrary::EnsureAndOpen(vlvl / "lib", bytes).library;
         if (!library) std::abort();
@@ -160,11 +161,10 @@ void BM_RenderPlan(benchmark::State& state) {
     double wallSeconds = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        const PlanRenderResult result = RenderPlan(setup.passages, *setup.library,
-                                                   Instrument::Kudum, setup.vlvl,
-                                                   setup.vlvl / "Eser.---");
-        wallSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
-                           .count();
+        const PlanRenderResult result = RenderPlan(
+            setup.passages, *setup.library, Instrument::Kudum, setup.vlvl, setup.vlvl / "Eser.---");
+        wallSeconds +=
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         if (!result.written) state.SkipWithError(result.writeError.c_str());
         audioSeconds += result.playDurationMs / 1000.0;
     }
@@ -179,10 +179,10 @@ void BM_RenderPlan(benchmark::State& state) {
         UsulRecord usul;
         setup.library->ReadSlot(passage.usulSlot, usul);
         const int lowest = std::min(passage.introBpm, passage.finalBpm);
-        largest = std::max(largest, RenderPassageOnce(usul, 1, 180, passage.unit, lowest, lowest,
-                                                      Instrument::Kudum, setup.vlvl, reader,
-                                                      notices)
-                                        .size());
+        largest =
+            std::max(largest, RenderPassageOnce(usul, 1, 180, passage.unit, lowest, lowest,
+                                                Instrument::Kudum, setup.vlvl, reader, notices)
+                                  .size());
     }
     const auto peak = static_cast<double>(PeakHeapBytes([&] {
         RenderPlan(setup.passages, *setup.library, Instrument::Kudum, setup.vlvl,

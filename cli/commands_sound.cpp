@@ -186,8 +186,8 @@ int RunRenderPlan(const Context& context, const std::vector<std::string>& args) 
         return kExitFailure;
     }
     for (std::size_t j = 0; j < plan.passages.size(); ++j) {
-        context.out << (j + 1) << " " << plan.passages[j].name << " "
-                    << result.passageEndMs[j] << "\n";
+        context.out << (j + 1) << " " << plan.passages[j].name << " " << result.passageEndMs[j]
+                    << "\n";
     }
     return kExitOk;
 }

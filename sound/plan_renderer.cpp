@@ -53,12 +53,12 @@ std::vector<std::int16_t> RenderPassageOnce(const UsulRecord& usul, int startBea
     const float introSpu = SamplesPerUnit(introBpm, unit);
     const float finalSpu = SamplesPerUnit(finalBpm, unit);
     // A stretch of at most one unit has no second unit to step towards: it keeps the intro pace.
-    const float spuStep =
-        units > 1 ? static_cast<float>((static_cast<double>(finalSpu) - introSpu) /
-                                       static_cast<double>(units - 1))
-                  : 0.0f;
-    const std::int64_t length = RoundHalfEven(
-        (static_cast<double>(finalSpu) + introSpu) / 2.0 * static_cast<double>(units));
+    const float spuStep = units > 1
+                              ? static_cast<float>((static_cast<double>(finalSpu) - introSpu) /
+                                                   static_cast<double>(units - 1))
+                              : 0.0f;
+    const std::int64_t length = RoundHalfEven((static_cast<double>(finalSpu) + introSpu) / 2.0 *
+                                              static_cast<double>(units));
     std::vector<std::int16_t> buffer(static_cast<std::size_t>(std::max<std::int64_t>(length, 0)),
                                      0);
 
@@ -124,9 +124,9 @@ PlanRenderResult RenderPlan(const std::vector<PassageSpec>& passages, UsulLibrar
         }
         result.passageUsuls.push_back(passage.usulSlot);
         if (passage.repeats < 2 || passage.introBpm == passage.finalBpm) {
-            const auto buffer = RenderPassageOnce(
-                usul, passage.startBeat, passage.endBeat, passage.unit, passage.introBpm,
-                passage.finalBpm, instrument, vlvlFolder, reader, result.notices);
+            const auto buffer = RenderPassageOnce(usul, passage.startBeat, passage.endBeat,
+                                                  passage.unit, passage.introBpm, passage.finalBpm,
+                                                  instrument, vlvlFolder, reader, result.notices);
             append(buffer, std::max(passage.repeats, 1));
         } else {
             // The tempo change is spread over the repetitions, one whole-BpM step each.

@@ -14,10 +14,10 @@
 namespace ritmora {
 
 struct PlanRenderResult {
-    int messageIndex = 0;  // 3 when a passage's usul slot is empty: nothing is written
-    int failedPassage = 0;  // 1-based passage that stopped the rendering, 0 if none
+    int messageIndex = 0;              // 3 when a passage's usul slot is empty: nothing is written
+    int failedPassage = 0;             // 1-based passage that stopped the rendering, 0 if none
     std::vector<std::string> notices;  // sample file notices, in the order they arose
-    std::vector<int> passageEndMs;  // per passage, from the start of the composition
+    std::vector<int> passageEndMs;     // per passage, from the start of the composition
     std::vector<int> passageUsuls;
     double playDurationMs = 0;
     bool written = false;

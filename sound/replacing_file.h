@@ -12,7 +12,7 @@
 namespace ritmora {
 
 class ReplacingFile {
-public:
+  public:
     explicit ReplacingFile(std::filesystem::path target);
     ~ReplacingFile();  // abandons the temporary file unless committed
     ReplacingFile(const ReplacingFile&) = delete;
@@ -33,7 +33,7 @@ public:
 
     const std::filesystem::path& target() const { return target_; }
 
-private:
+  private:
     void Fail(const std::string& what);
 
     std::filesystem::path target_;

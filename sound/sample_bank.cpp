@@ -12,9 +12,12 @@ namespace ritmora {
 
 const char* InstrumentCode(Instrument instrument) {
     switch (instrument) {
-        case Instrument::Kudum: return "KUDUM";
-        case Instrument::Bendir: return "BENDR";
-        case Instrument::Def: return "TEFOO";
+        case Instrument::Kudum:
+            return "KUDUM";
+        case Instrument::Bendir:
+            return "BENDR";
+        case Instrument::Def:
+            return "TEFOO";
     }
     return "TEFOO";
 }
@@ -71,7 +74,7 @@ struct LoudFile {
 };
 
 constexpr LoudFile kLoudFiles[] = {
-    {Instrument::Kudum, true},  {Instrument::Kudum, false}, {Instrument::Bendir, true},
+    {Instrument::Kudum, true},   {Instrument::Kudum, false}, {Instrument::Bendir, true},
     {Instrument::Bendir, false}, {Instrument::Def, true},    {Instrument::Def, false},
 };
 
@@ -104,7 +107,8 @@ SampleBankResult WriteSampleBank(const std::filesystem::path& vlvlFolder, LevelF
         for (const auto& [loudness, factor] : levels) {
             const auto target = vlvlFolder / SampleFileName(loud.instrument, loud.dum, loudness);
             switch (MakeSofterSample(source, target, factor)) {
-                case SofterSampleStatus::Written: break;
+                case SofterSampleStatus::Written:
+                    break;
                 case SofterSampleStatus::NotRecognized:
                     result.notices.emplace_back(kFormatNotRecognized);
                     break;

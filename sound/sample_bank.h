@@ -42,9 +42,9 @@ SofterSampleStatus MakeSofterSample(const std::filesystem::path& source,
 inline constexpr int kSoundfileErrorMessage = 13;
 
 struct SampleBankResult {
-    int messageIndex = 0;               // 13 ("Soundfile error.") when a file could not be made
-    std::vector<std::string> notices;   // "File format not recognized!" per rejected source
-    std::string detail;                 // which file failed, for logs and the command line
+    int messageIndex = 0;              // 13 ("Soundfile error.") when a file could not be made
+    std::vector<std::string> notices;  // "File format not recognized!" per rejected source
+    std::string detail;                // which file failed, for logs and the command line
     bool ok() const { return messageIndex == 0; }
 };
 

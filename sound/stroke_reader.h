@@ -12,7 +12,7 @@
 namespace ritmora {
 
 class CachingStrokeReader {
-public:
+  public:
     std::string ReadWav(const std::filesystem::path& path) {
         auto found = outcomes_.find(path);
         if (found == outcomes_.end()) {
@@ -22,7 +22,7 @@ public:
     }
     const WavReader& Current() const { return reader_; }
 
-private:
+  private:
     WavReader reader_;
     std::map<std::filesystem::path, WavReader::Outcome> outcomes_;
 };

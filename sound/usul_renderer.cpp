@@ -64,11 +64,10 @@ UsulRenderResult RenderUsul(const UsulRecord& usul, const UsulRenderOptions& opt
     }
 
     UsulRenderFigures& figures = result.figures;
-    schedule.cycleMs = static_cast<int>(
-        RoundHalfEven(60000.0 / options.bpm * options.unitNote / 64.0 * total));
+    schedule.cycleMs =
+        static_cast<int>(RoundHalfEven(60000.0 / options.bpm * options.unitNote / 64.0 * total));
     figures.cycleSamples = RoundHalfEven(schedule.cycleMs / 1000.0 * kSampleRate);
-    figures.samplesPerUnit =
-        RoundHalfEven(static_cast<double>(figures.cycleSamples) / total);
+    figures.samplesPerUnit = RoundHalfEven(static_cast<double>(figures.cycleSamples) / total);
     figures.msPerUnit = static_cast<float>(static_cast<double>(schedule.cycleMs) / total);
     std::int64_t endMs = 0;
     for (const Stroke& stroke : strokes) {

@@ -11,8 +11,8 @@
 namespace ritmora {
 
 struct UsulRenderOptions {
-    int bpm = 150;       // metronome value, above 0
-    int unitNote = 8;    // 4, 8 or 16: the note value of one beat
+    int bpm = 150;     // metronome value, above 0
+    int unitNote = 8;  // 4, 8 or 16: the note value of one beat
     Instrument instrument = Instrument::Kudum;
     bool looped = false;
 };
@@ -28,10 +28,10 @@ struct UsulSchedule {
 };
 
 struct UsulRenderFigures {
-    std::int64_t cycleSamples = 0;  // N
+    std::int64_t cycleSamples = 0;    // N
     std::int64_t samplesPerUnit = 0;  // S
     float msPerUnit = 0;
-    int cycles = 1;                 // R (1 unless looped and at least two cycles fit)
+    int cycles = 1;  // R (1 unless looped and at least two cycles fit)
 };
 
 inline constexpr int kNoBeatsMessage = 3;

@@ -41,7 +41,8 @@ std::array<char, 4> ReadId(std::span<const std::uint8_t> bytes, std::size_t offs
 }
 
 void PutU32(WavHeaderBytes& out, std::size_t offset, std::uint32_t value) {
-    for (std::size_t i = 0; i < 4; ++i) out[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    for (std::size_t i = 0; i < 4; ++i)
+        out[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 void PutU16(WavHeaderBytes& out, std::size_t offset, std::uint16_t value) {
@@ -69,8 +70,7 @@ inline std::int16_t HalveRoundEven(std::int32_t value, int shift) {
 void MakeWavHeader(WavHeader& header, std::int32_t frames, std::int16_t channels,
                    std::int32_t sampleRate, std::int16_t bitsPerSample) {
     header.chunkId = {'R', 'I', 'F', 'F'};
-    const double dataSize =
-        static_cast<double>(frames) * channels * bitsPerSample / 8.0;
+    const double dataSize = static_cast<double>(frames) * channels * bitsPerSample / 8.0;
     header.dataSize = static_cast<std::uint32_t>(RoundHalfEven(dataSize));
     header.riffSize = header.dataSize + 36;
     header.formType = {'W', 'A', 'V', 'E'};
@@ -79,8 +79,8 @@ void MakeWavHeader(WavHeader& header, std::int32_t frames, std::int16_t channels
     header.formatTag = 1;
     header.channels = channels;
     header.sampleRate = static_cast<std::uint32_t>(sampleRate);
-    header.blockAlign =
-        static_cast<std::int16_t>(RoundHalfEven(static_cast<double>(channels) * bitsPerSample / 8.0));
+    header.blockAlign = static_cast<std::int16_t>(
+        RoundHalfEven(static_cast<double>(channels) * bitsPerSample / 8.0));
     header.byteRate = static_cast<std::uint32_t>(header.blockAlign) * header.sampleRate;
     header.bitsPerSample = bitsPerSample;
     header.dataChunkId = {'d', 'a', 't', 'a'};
@@ -242,8 +242,6 @@ std::string WavReader::Apply(const Outcome& outcome) {
     return outcome.notice;
 }
 
-std::string WavReader::ReadWav(const std::filesystem::path& path) {
-    return Apply(Examine(path));
-}
+std::string WavReader::ReadWav(const std::filesystem::path& path) { return Apply(Examine(path)); }
 
 }  // namespace ritmora

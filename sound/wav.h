@@ -58,8 +58,8 @@ bool IsDataChunkId(const std::array<char, 4>& id);
 // none. Bytes beyond the end of `file` read as zeros.
 struct DataChunkLocation {
     bool found = false;
-    WavHeader header;           // as read, with the data chunk id and size of the found chunk
-    std::size_t dataOffset = 0; // 0-based offset of the first sample byte
+    WavHeader header;            // as read, with the data chunk id and size of the found chunk
+    std::size_t dataOffset = 0;  // 0-based offset of the first sample byte
 };
 DataChunkLocation LocateDataChunk(std::span<const std::uint8_t> file);
 
@@ -86,7 +86,7 @@ void OverlayStroke(std::span<std::int16_t> output, std::int64_t position, Stroke
 // The engine's current sample: the header and samples of the last stroke file read. A failed
 // read keeps the previous header and samples in force, so the caller can go on mixing them.
 class WavReader {
-public:
+  public:
     // Returns "" on success, else the notice to show (kFormatNotRecognized or
     // kChannelCountUnreadable). A stereo file updates the header but keeps the previous samples.
     // A file shorter than its data size has silence for the missing samples.
@@ -95,7 +95,8 @@ public:
     const WavHeader& CurrentWavHeader() const { return header_; }
     // The samples actually held in the file; CurrentFrameCount() may be larger (silent tail).
     std::span<const std::int16_t> CurrentSamples() const {
-        return samples_ ? std::span<const std::int16_t>(*samples_) : std::span<const std::int16_t>();
+        return samples_ ? std::span<const std::int16_t>(*samples_)
+                        : std::span<const std::int16_t>();
     }
     std::int64_t CurrentFrameCount() const { return frameCount_; }
 
@@ -118,7 +119,7 @@ public:
     // Applies an outcome exactly as ReadWav would; returns its notice.
     std::string Apply(const Outcome& outcome);
 
-private:
+  private:
     WavHeader header_;
     std::shared_ptr<const std::vector<std::int16_t>> samples_;
     std::int64_t frameCount_ = 0;

@@ -27,12 +27,13 @@ PassageSpec Passage(int slot, int start, int end, int repeats, int unit, int int
 }
 
 class PlanRendering : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         WriteImpulseBank(folder.path(), Instrument::Kudum);
         const RecordBytes empty = EncodeUsulRecord(EmptySlotRecord());
         std::vector<std::uint8_t> bytes;
-        for (int i = 0; i < kRecordCount; ++i) bytes.insert(bytes.end(), empty.begin(), empty.end());
+        for (int i = 0; i < kRecordCount; ++i)
+            bytes.insert(bytes.end(), empty.begin(), empty.end());
         auto opened = UsulLibrary::EnsureAndOpen(folder.path(), bytes);
         ASSERT_EQ(opened.status, LibraryStatus::Ok);
         library = std::move(opened.library);
@@ -59,10 +60,10 @@ TEST_F(PlanRendering, RampedPassageToTheSample) {
     ASSERT_EQ(samples.size(), 337680u);
     const auto at = NonZero(samples);
     ASSERT_EQ(at.size(), 8u);
-    EXPECT_EQ(at[0], 0u);        // sample 1
-    EXPECT_EQ(at[1], 32765u);    // sample 32766
-    EXPECT_EQ(at[2], 68229u);    // sample 68230
-    EXPECT_EQ(at[7], 286025u);   // sample 286026
+    EXPECT_EQ(at[0], 0u);       // sample 1
+    EXPECT_EQ(at[1], 32765u);   // sample 32766
+    EXPECT_EQ(at[2], 68229u);   // sample 68230
+    EXPECT_EQ(at[7], 286025u);  // sample 286026
     // Each beat is longer than the one before: the tempo falls.
     for (std::size_t k = 2; k < at.size(); ++k) EXPECT_GT(at[k] - at[k - 1], at[k - 1] - at[k - 2]);
     EXPECT_EQ(result.passageEndMs, std::vector<int>{7657});  // 337680 / 44.1 = 7657.1
@@ -81,8 +82,7 @@ TEST_F(PlanRendering, RampsAreSpreadOverTheRepetitions) {
     const PlanRenderResult result = Render({Passage(201, 1, 8, 2, 4, 84, 50)});
     EXPECT_EQ(Samples(), twoPassages);
     EXPECT_EQ(result.passageEndMs.size(), 1u);
-    EXPECT_EQ(result.passageEndMs[0],
-              static_cast<int>(std::nearbyint(twoPassages.size() / 44.1)));
+    EXPECT_EQ(result.passageEndMs[0], static_cast<int>(std::nearbyint(twoPassages.size() / 44.1)));
 }
 
 TEST_F(PlanRendering, ConstantRepeatsAreIdenticalCopies) {
@@ -100,16 +100,15 @@ TEST_F(PlanRendering, ConstantRepeatsAreIdenticalCopies) {
 }
 
 TEST_F(PlanRendering, BeatRingStretchesAndPassageEnds) {
-    const PlanRenderResult result = Render({Passage(201, 1, 3, 1, 4, 60, 60),
-                                            Passage(201, 4, 8, 1, 4, 60, 60),
-                                            Passage(201, 9, 8, 1, 4, 60, 60)});
+    const PlanRenderResult result =
+        Render({Passage(201, 1, 3, 1, 4, 60, 60), Passage(201, 4, 8, 1, 4, 60, 60),
+                Passage(201, 9, 8, 1, 4, 60, 60)});
     ASSERT_TRUE(result.written);
     const auto samples = Samples();
     // 44100 samples per quarter at 60: rings 1-3, then 4-8, then nothing at all.
     ASSERT_EQ(samples.size(), 8u * 44100u);
     EXPECT_EQ(result.passageEndMs, (std::vector<int>{3000, 8000, 8000}));
-    EXPECT_EQ(result.passageEndMs.back(),
-              static_cast<int>(std::nearbyint(samples.size() / 44.1)));
+    EXPECT_EQ(result.passageEndMs.back(), static_cast<int>(std::nearbyint(samples.size() / 44.1)));
     EXPECT_EQ(NonZero(samples).size(), 8u);
     EXPECT_EQ(NonZero(samples)[3], 3u * 44100u);  // the second passage starts on its own beat
 }
@@ -126,9 +125,9 @@ TEST_F(PlanRendering, EmptySlotStopsBeforeAnythingIsReplaced) {
 }
 
 TEST_F(PlanRendering, AtMostOneUnitHasNoTempoStep) {
-    const PlanRenderResult result = Render({Passage(202, 1, 1, 1, 4, 84, 50),
-                                            Passage(202, 2, 180, 1, 4, 84, 50),
-                                            Passage(202, 1, 1, 3, 4, 84, 50)});
+    const PlanRenderResult result =
+        Render({Passage(202, 1, 1, 1, 4, 84, 50), Passage(202, 2, 180, 1, 4, 84, 50),
+                Passage(202, 1, 1, 3, 4, 84, 50)});
     ASSERT_TRUE(result.written) << result.writeError;
     const auto samples = Samples();
     // One unit: round((3307.5 + 1968.75) / 2) = 2638; no units: nothing; then three

@@ -14,7 +14,7 @@
 namespace ritmora::test {
 
 class TempFolder {
-public:
+  public:
     TempFolder() {
         std::random_device device;
         path_ = std::filesystem::temp_directory_path() /
@@ -28,7 +28,7 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -73,7 +73,8 @@ inline std::vector<std::uint8_t> SamplerChunkWav(const std::vector<std::int16_t>
 
 inline void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 inline std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {

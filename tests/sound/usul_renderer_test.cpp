@@ -21,7 +21,7 @@ UsulRecord Quarters(int count) {
 }
 
 class UsulRendering : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { WriteImpulseBank(folder.path(), Instrument::Bendir); }
     UsulRenderResult Render(const UsulRecord& usul, UsulRenderOptions options) {
         options.instrument = Instrument::Bendir;
@@ -68,9 +68,9 @@ TEST_F(UsulRendering, LoopFillsFiveMinutes) {
     EXPECT_EQ(DecodeWavHeader(ReadBytes(folder / "Shablon.---")).dataSize, 352800u * 37 * 2);
     EXPECT_EQ(NonZero(ReadSamples(folder / "Shablon.---")).size(), 296u);
 
-    EXPECT_EQ(LoopCycles(88200), 150);     // a 2-second cycle
-    EXPECT_EQ(LoopCycles(8820000), 1);     // a 200-second cycle plays once
-    EXPECT_EQ(LoopCycles(6615000), 2);     // exactly 150 seconds
+    EXPECT_EQ(LoopCycles(88200), 150);  // a 2-second cycle
+    EXPECT_EQ(LoopCycles(8820000), 1);  // a 200-second cycle plays once
+    EXPECT_EQ(LoopCycles(6615000), 2);  // exactly 150 seconds
 }
 
 TEST_F(UsulRendering, OneStroke) {

@@ -62,10 +62,10 @@ TEST(OverlayStroke, AveragesIntoTheOutput) {
     EXPECT_EQ(MixOne(StrokeKind::Düm, 32767, 32767), 32767);
     EXPECT_EQ(MixOne(StrokeKind::Tek, -32768, -32768), -24576);
     EXPECT_EQ(MixOne(StrokeKind::Tek, 32767, 32767), 24575);  // 24575.25
-    EXPECT_EQ(MixOne(StrokeKind::Düm, 3, 0), 2);  // 1.5
-    EXPECT_EQ(MixOne(StrokeKind::Düm, 1, 0), 0);  // 0.5
-    EXPECT_EQ(MixOne(StrokeKind::Düm, -1, 0), 0);  // -0.5
-    EXPECT_EQ(MixOne(StrokeKind::Düm, -3, 0), -2);  // -1.5
+    EXPECT_EQ(MixOne(StrokeKind::Düm, 3, 0), 2);              // 1.5
+    EXPECT_EQ(MixOne(StrokeKind::Düm, 1, 0), 0);              // 0.5
+    EXPECT_EQ(MixOne(StrokeKind::Düm, -1, 0), 0);             // -0.5
+    EXPECT_EQ(MixOne(StrokeKind::Düm, -3, 0), -2);            // -1.5
 }
 
 TEST(OverlayStroke, MatchesTheDoubleFormulaEverywhere) {
@@ -111,9 +111,9 @@ TEST(ReadWav, FindsTheDataChunkBehindASamplerChunk) {
     WriteBytes(folder / "k.---", bytes);
     WavReader reader;
     EXPECT_EQ(reader.ReadWav(folder / "k.---"), "");
-    EXPECT_EQ(std::vector<std::int16_t>(reader.CurrentSamples().begin(),
-                                        reader.CurrentSamples().end()),
-              (std::vector<std::int16_t>{11, -12, 13}));
+    EXPECT_EQ(
+        std::vector<std::int16_t>(reader.CurrentSamples().begin(), reader.CurrentSamples().end()),
+        (std::vector<std::int16_t>{11, -12, 13}));
     EXPECT_EQ(reader.CurrentWavHeader().channels, 1);
 }
 
