@@ -72,18 +72,18 @@ void EditingPanel::AddShortcuts() {
         return action;
     };
     undoAction_ = add("editing_undo", {QKeySequence(Qt::CTRL | Qt::Key_Z)}, [this] { Undo(); });
-    redoAction_ = add("editing_redo",
-                      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                       QKeySequence(Qt::CTRL | Qt::Key_Y)},
-                      [this] { Redo(); });
+    redoAction_ =
+        add("editing_redo",
+            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+            [this] { Redo(); });
     saveAction_ = add("editing_save", {QKeySequence(Qt::CTRL | Qt::Key_S)},
                       [&c] { ClickIfUsable(c.But_kaydet); });
     loadAction_ = add("editing_load", {QKeySequence(Qt::CTRL | Qt::Key_L)},
                       [&c] { ClickIfUsable(c.But_yükle); });
-    startAction_ = add("editing_start", {QKeySequence(Qt::Key_F5)},
-                       [&c] { ClickIfUsable(c.But_Baslat); });
-    stopAction_ = add("editing_stop", {QKeySequence(Qt::Key_Escape)},
-                      [&c] { ClickIfUsable(c.But_Dur); });
+    startAction_ =
+        add("editing_start", {QKeySequence(Qt::Key_F5)}, [&c] { ClickIfUsable(c.But_Baslat); });
+    stopAction_ =
+        add("editing_stop", {QKeySequence(Qt::Key_Escape)}, [&c] { ClickIfUsable(c.But_Dur); });
 }
 
 void EditingPanel::Undo() {
@@ -122,8 +122,7 @@ bool EditingPanel::StoredCellsMatch() const {
     const int slot = window_.CurrentSlot();
     if (slot < 1 || slot > kSlotCount) return false;
     UsulRecord stored;
-    return window_.Library().ReadSlot(slot, stored) &&
-           stored.cells == window_.CurrentUsul().cells;
+    return window_.Library().ReadSlot(slot, stored) && stored.cells == window_.CurrentUsul().cells;
 }
 
 }  // namespace ritmora

@@ -20,7 +20,7 @@ class ArayüzKalıp;
 
 class EditingPanel : public QObject {
     Q_OBJECT
-public:
+  public:
     // Connects everything to `window` (which becomes the parent). The window's own handlers
     // were connected first, so the panel's hooks on shared controls run after them.
     explicit EditingPanel(ArayüzKalıp& window);
@@ -54,10 +54,10 @@ public:
     QAction* StartAction() const { return startAction_; }
     QAction* StopAction() const { return stopAction_; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     // Redraws and records the cells as one undo step.
     void Changed();
     // Keeps the history in step with changes made elsewhere before an edit starts.

@@ -15,7 +15,7 @@ namespace ritmora {
 using CellSnapshot = std::array<StrokeCell, kCellCount>;
 
 class EditHistory {
-public:
+  public:
     static constexpr std::size_t kDefaultDepth = 200;
 
     // `depth`: the most undo steps kept (at least 1); the oldest ones are dropped first.
@@ -38,9 +38,9 @@ public:
 
     const CellSnapshot& Present() const { return present_; }
 
-private:
+  private:
     std::size_t depth_;
-    std::deque<CellSnapshot> past_;     // oldest first
+    std::deque<CellSnapshot> past_;  // oldest first
     CellSnapshot present_{};
     std::vector<CellSnapshot> future_;  // next redo last
 };

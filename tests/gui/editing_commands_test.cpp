@@ -1,0 +1,270 @@
+// The whole-usul commands, undo and redo, and the keyboard shortcuts on the real window.
+#include "app/texts.h"
+#include "tests/gui/editing_fixture.h"
+
+namespace ritmora::testing {
+namespace {
+
+class EditingCommandsTest : public EditingFixture {
+  protected:
+    QString Message(int index) {
+        return QString::fromStdString(MessageText(Language::Turkish, index));
+    }
+    QString Status() { return Controls().Label4->text(); }
+
+    // "Nim sofyan" 2/8 (slot 1) saved as into user slot 205, where the buttons work.
+    void NimSofyanInUserSlot() {
+        LoadSlot(1);
+        SaveAs(205);
+        ASSERT_EQ(Window().CurrentSlot(), 205);
+        ASSERT_TRUE(IsEnabled("But_mertebe(0)"));
+        ASSERT_EQ(Cell(1).rightDuration, 8);
+        ASSERT_EQ(Cell(6).leftDuration, 8);
+        ASSERT_EQ(MevcutHalkaOfWindow(), 6);
+        ClearMessages();
+    }
+
+    std::vector<int> StrokeRings() {
+        std::vector<int> rings;
+        for (int ring = 1; ring <= kCellCount; ++ring) {
+            if (!Cell(ring).IsEmpty()) rings.push_back(ring);
+        }
+        return rings;
+    }
+};
+
+TEST_F(EditingCommandsTest, DoublingNimSofyanExceedsUntilTheDenominatorIsHalved) {
+    NimSofyanInUserSlot();
+    EXPECT_EQ(Status(), Message(17));
+    Click("But_mertebe(0)");
+    EXPECT_EQ(Cell(1).rightDuration, 16);
+    EXPECT_EQ(Cell(6).leftDuration, 16);
+    EXPECT_EQ(Controls().Text4->text(), "32");
+    EXPECT_EQ(Status(), Message(16));
+    ChooseInNextPopup("dörtlük");
+    QTest::mouseClick(Controls().Text3, Qt::LeftButton);
+    QTest::qWait(20);
+    EXPECT_EQ(Controls().Text3->text(), "4");
+    EXPECT_EQ(Status(), Message(17));
+
+    // Halving brings the eighths back; the status says short until the denominator follows.
+    Click("But_mertebe(1)");
+    EXPECT_EQ(Cell(1).rightDuration, 8);
+    EXPECT_EQ(Status(), Message(18));
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(EditingCommandsTest, TransformsThatWouldLeaveTheNoteValuesAreRefusedWithMessage7) {
+    NimSofyanInUserSlot();
+    Cell(2).rightDuration = 6;  // dotted sixteenth
+    Window().göster();
+    Click("But_mertebe(1)");
+    EXPECT_EQ(Cell(2).rightDuration, 3);
+    EXPECT_EQ(Cell(1).rightDuration, 4);
+    const CellSnapshot halved = Cells();
+    Click("But_mertebe(1)");
+    EXPECT_EQ(LastMessage(), Message(7));
+    EXPECT_EQ(Cells(), halved);
+
+    for (int refused : {2, 7}) {
+        ClearMessages();
+        Cell(2).leftDuration = static_cast<std::uint8_t>(refused);
+        const CellSnapshot before = Cells();
+        Click("But_mertebe(1)");
+        EXPECT_EQ(LastMessage(), Message(7)) << refused;
+        EXPECT_EQ(Cells(), before) << refused;
+    }
+
+    // Doubling: a double-dotted half becomes 112, which cannot double again; nor can a stored
+    // value above 127.
+    Cell(2) = StrokeCell{};
+    Cell(3).rightDuration = 56;
+    ClearMessages();
+    Click("But_mertebe(0)");
+    EXPECT_EQ(Cell(3).rightDuration, 112);
+    EXPECT_TRUE(Messages().empty());
+    const CellSnapshot doubled = Cells();
+    Click("But_mertebe(0)");
+    EXPECT_EQ(LastMessage(), Message(7));
+    EXPECT_EQ(Cells(), doubled);
+    Cell(3).rightDuration = 200;
+    ClearMessages();
+    Click("But_mertebe(0)");
+    EXPECT_EQ(LastMessage(), Message(7));
+    EXPECT_EQ(Cell(3).rightDuration, 200);
+}
+
+TEST_F(EditingCommandsTest, SpacingCommandsOnNimSofyan) {
+    NimSofyanInUserSlot();
+    const CellSnapshot stored = Cells();
+    Click("But_uzat");  // no level gives an eighth more room
+    EXPECT_EQ(Cells(), stored);
+    Click("But_kısalt");
+    EXPECT_EQ(StrokeRings(), (std::vector<int>{1, 5}));
+    EXPECT_EQ(Cell(1).syllable, stored[0].syllable);
+    EXPECT_EQ(Cell(5).leftDuration, 8);
+    Click("But_optimize");
+    EXPECT_EQ(StrokeRings(), (std::vector<int>{1, 6}));
+    EXPECT_EQ(Controls().Text4->text(), "16");
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(EditingCommandsTest, SpacingCommandsOnAnUsulWithStrokesInEveryRing) {
+    NimSofyanInUserSlot();
+    for (int ring = 1; ring <= kCellCount; ++ring) Cell(ring).rightDuration = 2;
+    Cell(50).separator = 1;   // before a stroke: stays
+    Cell(180).separator = 1;  // after the last stroke: cleared
+    Window().göster();
+    EXPECT_EQ(Controls().Picture1->height(), 600);
+    const CellSnapshot full = Cells();
+    Click("But_uzat");
+    EXPECT_EQ(Cells(), full);
+    Click("But_optimize");
+    CellSnapshot expected = full;
+    expected[179].separator = 0;
+    EXPECT_EQ(Cells(), expected);
+    Click("But_kısalt");  // a thirty-second has no tighter spacing
+    EXPECT_EQ(Cells(), expected);
+}
+
+TEST_F(EditingCommandsTest, TheCommandButtonsAreOffForFixedSlots) {
+    LoadSlot(1);
+    const CellSnapshot before = Cells();
+    for (const char* name :
+         {"But_mertebe(0)", "But_mertebe(1)", "But_kısalt", "But_uzat", "But_optimize"}) {
+        EXPECT_FALSE(IsEnabled(name)) << name;
+        Click(name);
+    }
+    EXPECT_EQ(Cells(), before);
+}
+
+TEST_F(EditingCommandsTest, UndoAndRedoRestoreTheExactCellsOfEveryStep) {
+    NimSofyanInUserSlot();
+    std::vector<CellSnapshot> states{Cells()};
+    auto step = [&](auto&& edit) {
+        edit();
+        if (Cells() != states.back()) states.push_back(Cells());
+    };
+    step([&] { Press(UpperLine(1)); });                   // loudness
+    step([&] { Press(LowerLine(6), Qt::RightButton); });  // dots
+    step([&] { Press({RingX(2) + 10, 75}); });            // separator
+    step([&] {
+        ChooseInNextPopup("Mn_editNota(3)");
+        Press(Centre(3));
+    });
+    step([&] {
+        ChooseInNextPopup("Mn_metin(2)");
+        Press(Centre(3), Qt::RightButton);
+    });
+    step([&] { Click("But_mertebe(1)"); });
+    step([&] { Click("But_kısalt"); });
+    step([&] { Click("But_optimize"); });
+    step([&] { Click("But_Temizle"); });
+    ASSERT_GE(states.size(), 9u);
+    ASSERT_EQ(Panel().History().UndoSteps(), states.size() - 1);
+
+    for (std::size_t back = states.size() - 1; back-- > 0;) {
+        Panel().UndoAction()->trigger();
+        EXPECT_EQ(Cells(), states[back]) << back;
+    }
+    Panel().Undo();  // nothing more
+    EXPECT_EQ(Cells(), states.front());
+    EXPECT_EQ(Controls().Text4->text(), "16");
+
+    for (std::size_t forward = 1; forward < states.size(); ++forward) {
+        Panel().RedoAction()->trigger();
+        EXPECT_EQ(Cells(), states[forward]) << forward;
+    }
+    Panel().Redo();
+    EXPECT_EQ(Cells(), states.back());
+
+    // A new edit after an undo drops the redo steps.
+    Panel().Undo();
+    Press(UpperLine(1));
+    EXPECT_FALSE(Panel().History().CanRedo());
+}
+
+TEST_F(EditingCommandsTest, TheKeysReachUndoAndRedo) {
+    NimSofyanInUserSlot();
+    const CellSnapshot stored = Cells();
+    Press(UpperLine(1));
+    const CellSnapshot edited = Cells();
+    Window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+    Controls().Picture1->setFocus();
+    QTest::keyClick(&Window(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Cells(), stored);
+    QTest::keyClick(&Window(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(Cells(), edited);
+    QTest::keyClick(&Window(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(&Window(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Cells(), edited);
+}
+
+TEST_F(EditingCommandsTest, LoadingOrSavingStartsAFreshHistory) {
+    NimSofyanInUserSlot();
+    EXPECT_FALSE(Panel().History().CanUndo());  // saving as started afresh
+    Press(UpperLine(1));
+    Click("But_mertebe(0)");
+    ASSERT_TRUE(Panel().History().CanUndo());
+
+    // A refused save keeps the history.
+    Click("But_kaydet");
+    EXPECT_EQ(LastMessage(), Message(6));
+    EXPECT_TRUE(Panel().History().CanUndo());
+
+    Click("But_mertebe(1)");
+    ClearMessages();
+    Click("But_kaydet");
+    ASSERT_TRUE(Messages().empty());
+    EXPECT_FALSE(Panel().History().CanUndo());
+    const CellSnapshot saved = Cells();
+    EXPECT_EQ(ReadSlot(205).cells, saved);
+    Panel().Undo();
+    EXPECT_EQ(Cells(), saved);
+
+    Press(UpperLine(6));
+    ASSERT_TRUE(Panel().History().CanUndo());
+    LoadSlot(2);
+    EXPECT_FALSE(Panel().History().CanUndo());
+    const CellSnapshot loaded = Cells();
+    Panel().Undo();
+    EXPECT_EQ(Cells(), loaded);
+
+    Press(UpperLine(1));
+    Click("But_sonraki");
+    EXPECT_EQ(Window().CurrentSlot(), 3);
+    EXPECT_FALSE(Panel().History().CanUndo());
+}
+
+TEST_F(EditingCommandsTest, ShortcutsRespectTheScreenLock) {
+    LoadSlot(1);
+    Press(UpperLine(1));  // fixed slots take presses, but cannot be saved
+    const UsulRecord stored = ReadSlot(1);
+    Panel().SaveAction()->trigger();
+    EXPECT_EQ(ReadSlot(1), stored);
+    EXPECT_TRUE(Messages().empty());
+
+    Panel().StopAction()->trigger();  // the stop button is off while nothing plays
+    Panel().LoadAction()->trigger();
+    ASSERT_TRUE(Controls().List1->isVisible());
+    // The list locks the rest: undo does nothing while the notation is hidden.
+    const CellSnapshot edited = Cells();
+    Panel().Undo();
+    EXPECT_EQ(Cells(), edited);
+    Panel().LoadAction()->trigger();  // the load button is off now
+    ClickListLine(Controls().List1, 204);
+    EXPECT_EQ(Window().CurrentSlot(), 205);
+}
+
+TEST_F(EditingCommandsTest, SaveKeySavesAUserSlot) {
+    NimSofyanInUserSlot();
+    Press(UpperLine(1));
+    Panel().SaveAction()->trigger();
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(ReadSlot(205).cells, Cells());
+    EXPECT_FALSE(Panel().History().CanUndo());
+}
+
+}  // namespace
+}  // namespace ritmora::testing
