@@ -1,0 +1,200 @@
+#include "app/playback_panel.h"
+
+#include <QEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include "app/main_window.h"
+#include "app/message_box.h"
+#include "app/startup_rules.h"
+#include "notation/qt/notation_painter.h"
+#include "notation/qt/notation_view.h"
+#include "playback/schedule.h"
+
+namespace ritmora {
+
+namespace {
+
+// The strokes are counted from the cells, not from the stored total, which an edited record
+// may not have brought up to date.
+bool HasStrokes(const UsulRecord& usul) {
+    for (int i = 1; i <= kCellCount; ++i) {
+        const StrokeCell& cell = usul.Cell(i);
+        if (cell.rightDuration != 0 || cell.leftDuration != 0) return true;
+    }
+    return false;
+}
+
+Instrument ChosenInstrument(const WindowControls& c) {
+    if (c.Option1[0]->isChecked()) return Instrument::Kudum;
+    if (c.Option1[1]->isChecked()) return Instrument::Bendir;
+    return Instrument::Def;
+}
+
+QString PathText(const std::filesystem::path& path) {
+    return QString::fromStdU16String(path.generic_u16string());
+}
+
+}  // namespace
+
+PlaybackPanel::PlaybackPanel(ArayüzKalıp& window)
+    : QObject(&window), window_(window), player_(this), marker_(player_) {
+    Connect();
+}
+
+PlaybackPanel::PlaybackPanel(ArayüzKalıp& window, Player::Output output)
+    : QObject(&window), window_(window), player_(output, this), marker_(player_) {
+    Connect();
+}
+
+void PlaybackPanel::Connect() {
+    setObjectName(QStringLiteral("PlaybackPanel"));
+    const WindowControls& c = window_.Controls();
+    connect(c.But_Baslat, &QPushButton::clicked, this, [this] { But_Baslat_Click(); });
+    connect(c.But_Dur, &QPushButton::clicked, this, [this] { But_dur_Click(); });
+    connect(&player_, &Player::started, this, &PlaybackPanel::OnPlayerStarted);
+    window_.installEventFilter(this);
+}
+
+std::filesystem::path PlaybackPanel::RenderedFile() const {
+    return VlvlFolder(window_.DataFolder()) / kRenderedFileName;
+}
+
+void PlaybackPanel::But_Baslat_Click() {
+    if (isPlaying_) Halt();  // a new start never leaves the old marker or timers behind
+    const UsulRecord& usul = window_.CurrentUsul();
+    if (!HasStrokes(usul)) {
+        window_.ShowMessage(kNoBeatsMessage);
+        return;
+    }
+    const WindowControls& c = window_.Controls();
+    window_.EkranKiliti(1);
+    c.But_Dur->setEnabled(true);
+
+    UsulRenderOptions options;
+    options.bpm = 270 - c.VScroll1->value();
+    options.unitNote = window_.UnitNote();
+    options.instrument = ChosenInstrument(c);
+    options.looped = c.Option3->isChecked();
+    const UsulRenderResult result =
+        RenderUsul(usul, options, VlvlFolder(window_.DataFolder()), RenderedFile());
+    const QString title = QString::fromStdString(ApplicationTitle(window_.language()));
+    for (const std::string& notice : result.notices) {
+        ShowMessageBox({&window_, title, QString::fromStdString(notice), false});
+    }
+    if (!result.written) {
+        if (result.messageIndex != 0) {
+            window_.ShowMessage(result.messageIndex);
+        } else {
+            const QString text =
+                QString::fromStdString(MessageText(window_.language(), kSoundfileErrorMessage))
+                    .trimmed() +
+                QStringLiteral("\n") + PathText(RenderedFile()) + QStringLiteral("\n") +
+                QString::fromStdString(result.writeError);
+            ShowMessageBox({&window_, title, text, false});
+        }
+        window_.EkranKiliti(3);
+        return;
+    }
+
+    schedule_ = result.schedule;
+    isPlaying_ = true;
+    currentStroke_ = 0;
+    player_.StopClose();
+    const bool opened = player_.Open(PathText(RenderedFile()));
+    ShowMarker(1);
+    if (opened) {
+        // The marker and the end follow the sound: both wait until the player really plays.
+        waitingForStart_ = true;
+        marker_.Follow(schedule_.strokeEndMs, [this](int stroke) { MarkerTimerProc(stroke); });
+        player_.Play(0);
+    } else {
+        // Nothing can sound; the marker still runs through the usul on the clock.
+        ArmEndTimer(0.0);
+        for (const TimerDue& due : MarkerTimers(schedule_.strokeEndMs)) {
+            const int stroke = due.id;
+            timers_.Arm(TimerFamily::Marker, stroke, due.dueMs,
+                        [this, stroke] { MarkerTimerProc(stroke); });
+        }
+    }
+}
+
+void PlaybackPanel::OnPlayerStarted() {
+    if (!waitingForStart_) return;
+    waitingForStart_ = false;
+    ArmEndTimer(player_.PositionExactMs());
+}
+
+void PlaybackPanel::ArmEndTimer(double fromMs) {
+    timers_.Arm(TimerFamily::UsulEnd, kUsulEndTimerId,
+                UsulEndTimerMs(schedule_.playDurationMs - fromMs), [this] { UsulEndTimerProc(); });
+}
+
+void PlaybackPanel::MarkerTimerProc(int stroke) {
+    timers_.Kill(TimerFamily::Marker, stroke);
+    if (!isPlaying_) return;
+    HideMarker();
+    ShowMarker(stroke + 1);
+    currentStroke_ = stroke;
+}
+
+void PlaybackPanel::UsulEndTimerProc() { But_dur_Click(); }
+
+void PlaybackPanel::But_dur_Click() {
+    Halt();
+    window_.EkranKiliti(3);
+}
+
+void PlaybackPanel::StopSound() { Halt(); }
+
+void PlaybackPanel::Halt() {
+    player_.StopClose();
+    timers_.Kill(TimerFamily::UsulEnd, kUsulEndTimerId);
+    waitingForStart_ = false;
+    // Only the circle that is on the picture is drawn again: a second stop, or the end timer
+    // after a stop, must not leave a stray circle behind.
+    HideMarker();
+    marker_.Stop();
+    timers_.KillAll(TimerFamily::Marker);
+    isPlaying_ = false;
+}
+
+void PlaybackPanel::ShowMarker(int stroke) {
+    if (stroke < 1 || stroke > static_cast<int>(schedule_.markerX.size())) return;
+    ToggleMarker(stroke);
+    markerStroke_ = stroke;
+}
+
+void PlaybackPanel::HideMarker() {
+    if (markerStroke_ == 0) return;
+    ToggleMarker(markerStroke_);
+    markerStroke_ = 0;
+}
+
+void PlaybackPanel::ToggleMarker(int stroke) {
+    const auto at = static_cast<std::size_t>(stroke - 1);
+    NotationView* picture = window_.Controls().Picture1;
+    ToggleBeatMarker(picture->Picture(), schedule_.markerX[at],
+                     schedule_.markerRow[at] * 150 - 75);
+    picture->update();
+}
+
+bool PlaybackPanel::eventFilter(QObject* watched, QEvent* event) {
+    // Closing the window silences it before anything else goes.
+    if (watched == &window_ && event->type() == QEvent::Close) StopSound();
+    return QObject::eventFilter(watched, event);
+}
+
+PlaybackPanel* InstallPlaybackPanel(ArayüzKalıp& window) { return new PlaybackPanel(window); }
+
+PlaybackPanel* InstallPlaybackPanel(ArayüzKalıp& window, Player::Output output) {
+    return new PlaybackPanel(window, output);
+}
+
+PlaybackPanel* FindPlaybackPanel(const ArayüzKalıp& window) {
+    return dynamic_cast<PlaybackPanel*>(
+        window.findChild<QObject*>(QStringLiteral("PlaybackPanel"), Qt::FindDirectChildrenOnly));
+}
+
+}  // namespace ritmora

@@ -1,0 +1,80 @@
+#pragma once
+// Usul playback from the editor: the start button renders the usul on screen into
+// "Shablon.---" and plays it, a blue marker jumps from stroke to stroke over the notation as the
+// strokes sound, and the stop button (or the end of the file) stops it all and unlocks the
+// window.
+#include <QObject>
+#include <filesystem>
+
+#include "playback/qt/beat_marker.h"
+#include "playback/qt/player.h"
+#include "playback/qt/timers.h"
+#include "sound/usul_renderer.h"
+
+namespace ritmora {
+
+class ArayüzKalıp;
+
+// No Q_OBJECT: moc cannot read the window's class name; nothing here needs signals.
+class PlaybackPanel : public QObject {
+public:
+    static constexpr int kUsulEndTimerId = 1001;
+    static constexpr const char* kRenderedFileName = "Shablon.---";
+
+    // Output from the environment (RITMORA_AUDIO=silent forces the silent clock).
+    explicit PlaybackPanel(ArayüzKalıp& window);
+    PlaybackPanel(ArayüzKalıp& window, Player::Output output);
+
+    // Handlers, public so that tests and shortcuts can run them as a click does.
+    void But_Baslat_Click();
+    void But_dur_Click();
+    // Stroke `stroke`'s time is up: the marker moves on to stroke + 1.
+    void MarkerTimerProc(int stroke);
+    void UsulEndTimerProc();
+
+    // The window is going: sound and timers stop at once, the marker goes; no unlocking.
+    void StopSound();
+
+    bool IsPlaying() const { return isPlaying_; }
+    // The last stroke whose marker timer fired, 0 before the first.
+    int CurrentStroke() const { return currentStroke_; }
+    // The stroke whose circle is on the notation now, 0 when none is.
+    int MarkerStroke() const { return markerStroke_; }
+    const UsulSchedule& Schedule() const { return schedule_; }
+    std::filesystem::path RenderedFile() const;
+    Player& AudioPlayer() { return player_; }
+    const TimerBank& Timers() const { return timers_; }
+    const BeatMarker& Marker() const { return marker_; }
+    // Whether the marker and end timers wait for the player to start sounding.
+    bool WaitingForSound() const { return waitingForStart_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Connect();
+    void OnPlayerStarted();
+    void ArmEndTimer(double fromMs);
+    void Halt();
+    void ShowMarker(int stroke);
+    void HideMarker();
+    void ToggleMarker(int stroke);
+
+    ArayüzKalıp& window_;
+    Player player_;
+    TimerBank timers_;
+    BeatMarker marker_;
+    UsulSchedule schedule_;
+    bool isPlaying_ = false;
+    bool waitingForStart_ = false;
+    int currentStroke_ = 0;
+    int markerStroke_ = 0;
+};
+
+// Creates the panel and connects But_Baslat and But_Dur; the window owns it.
+PlaybackPanel* InstallPlaybackPanel(ArayüzKalıp& window);
+PlaybackPanel* InstallPlaybackPanel(ArayüzKalıp& window, Player::Output output);
+// The panel installed on the window, null when none is.
+PlaybackPanel* FindPlaybackPanel(const ArayüzKalıp& window);
+
+}  // namespace ritmora
