@@ -10,6 +10,7 @@
 #include "export/qt/jpg_export.h"
 #include "export/qt/offscreen_notation.h"
 #include "notation/qt/glyph_sheet.h"
+#include "notation/relayout.h"
 
 namespace ritmora::cli {
 namespace {
@@ -57,6 +58,12 @@ int RunExportJpg(const Context& c, const std::vector<std::string>& args) {
     UsulRecord usul;
     if (!library->ReadSlot(slot, usul)) {
         c.err << MessageText(c.language, 1) << "\n";
+        return kExitFailure;
+    }
+
+    // Nothing to draw: said before any graphical machinery starts.
+    if (MevcutHalka(usul) == 0) {
+        c.err << MessageText(c.language, kNoBeatsMessage) << "\n";
         return kExitFailure;
     }
 

@@ -72,7 +72,7 @@ TEST_F(CliExport, OutChoosesTheFileAndReplacesIt) {
 TEST_F(CliExport, EmptySlotAndUsageErrors) {
     const CliRun empty = RunCli(folder.path(), "--lang en export-jpg 250");
     EXPECT_EQ(empty.exitCode, 1);
-    EXPECT_EQ(empty.err, "              No beats !             \n");
+    EXPECT_EQ(empty.err, "              No beats !             \n");  // no Qt noise either
     EXPECT_TRUE(empty.out.empty());
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "vlvl"));
 

@@ -124,7 +124,7 @@ TEST_F(ExportActions, ColourMenuOpensFRenkAndApplyStoresRecord256) {
     ASSERT_TRUE(window->Library().ReadSettings(stored));
     EXPECT_EQ(stored.backGreen, 255);
     EXPECT_EQ(stored.backBlue, 17);
-    EXPECT_EQ(window->palette().color(QPalette::Window), QColor(0, 255, 17));
+    EXPECT_EQ(window->centralWidget()->palette().color(QPalette::Window), QColor(0, 255, 17));
 }
 
 }  // namespace
