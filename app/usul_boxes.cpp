@@ -12,7 +12,7 @@ constexpr long long kNumberLimit = 1'000'000'000;
 
 }  // namespace
 
-std::optional<long long> LeadingNumber(std::string_view text) {
+std::optional<long long> BoxLeadingNumber(std::string_view text) {
     std::size_t at = 0;
     while (at < text.size() && text[at] == ' ') ++at;
     bool negative = false;
@@ -28,10 +28,10 @@ std::optional<long long> LeadingNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-long long BoxNumber(std::string_view text) { return LeadingNumber(text).value_or(0); }
+long long BoxNumber(std::string_view text) { return BoxLeadingNumber(text).value_or(0); }
 
 std::optional<std::uint8_t> TimeSignatureByte(std::string_view text) {
-    const auto number = LeadingNumber(text);
+    const auto number = BoxLeadingNumber(text);
     if (!number || *number < 0 || *number > 255) return std::nullopt;
     return static_cast<std::uint8_t>(*number);
 }

@@ -10,7 +10,7 @@ namespace ritmora {
 
 // The decimal number at the start of a box's text, leading blanks skipped (an optional sign is
 // read too); nullopt when the text does not start with one. Values are clamped to +-1e9.
-std::optional<long long> LeadingNumber(std::string_view text);
+std::optional<long long> BoxLeadingNumber(std::string_view text);
 // As a box reads: a text without a number counts as 0.
 long long BoxNumber(std::string_view text);
 

@@ -158,12 +158,21 @@ void ArayüzKalıp::BuildMenus() {
             (*items)[static_cast<std::size_t>(item - 2)] = action;
         }
     }
+    // Titles now, so that the bar has its real height when the band is placed below it.
+    for (QMenu* menu : {c.Mn_volüm, c.Mn_orta, c.Mn_zayıf}) {
+        menu->setTitle(QString::fromStdString(
+            CaptionText(Language::Turkish, menu->objectName().toStdString())));
+    }
     c.Mn_Oseviye[6 - 2]->setChecked(true);
     c.Mn_Zseviye[4 - 2]->setChecked(true);
     c.Mn_RenkZemin = Named(bar->addAction(QString()), QStringLiteral("Mn_RenkZemin"));
     c.Mn_Lisanlar = Named(bar->addAction(QString()), QStringLiteral("Mn_Lisanlar"));
     c.Mn_yardm = Named(bar->addAction(QString()), QStringLiteral("Mn_yardm"));
     c.Mn_bilgi = Named(bar->addAction(QString()), QStringLiteral("Mn_bilgi"));
+    for (QAction* action : {c.Mn_RenkZemin, c.Mn_Lisanlar, c.Mn_yardm, c.Mn_bilgi}) {
+        action->setText(QString::fromStdString(
+            CaptionText(Language::Turkish, action->objectName().toStdString())));
+    }
 
     // The note menu: pictures of the note values, two text items and a separator.
     c.Mn_edit = Named(new QMenu(this), QStringLiteral("Mn_edit"));
@@ -271,37 +280,37 @@ void ArayüzKalıp::BuildBand(QWidget* area) {
     c.But_Temizle = button(c.Frame3, "But_Temizle", 218, 68, 100);
 
     // Spacing commands.
-    c.Frame4 = frame("Frame4", 546, 84);
-    c.But_kısalt = button(c.Frame4, "But_kısalt", 8, 16, 34);
-    c.But_uzat = button(c.Frame4, "But_uzat", 44, 16, 34);
-    c.But_optimize = button(c.Frame4, "But_optimize", 8, 44, 70, 40);
+    c.Frame4 = frame("Frame4", 546, 92);
+    c.But_kısalt = button(c.Frame4, "But_kısalt", 5, 16, 40);
+    c.But_uzat = button(c.Frame4, "But_uzat", 47, 16, 40);
+    c.But_optimize = button(c.Frame4, "But_optimize", 6, 44, 80, 40);
 
     // Duration transforms.
-    c.Frame7 = frame("Frame7", 634, 114);
+    c.Frame7 = frame("Frame7", 642, 114);
     c.But_mertebe[0] = button(c.Frame7, "But_mertebe(0)", 6, 18, 102, 32);
     c.But_mertebe[1] = button(c.Frame7, "But_mertebe(1)", 6, 54, 102, 32);
 
     // Picture and print.
-    c.But_JPG = button(area, "But_JPG", 752, top + 8, 66, 38);
-    c.But_baskı = button(area, "But_baskı", 752, top + 52, 66, 38);
+    c.But_JPG = button(area, "But_JPG", 760, top + 8, 60, 38);
+    c.But_baskı = button(area, "But_baskı", 760, top + 52, 60, 38);
 
     // Instrument and playback: right of the plan panels, so they stay in sight in plan mode.
-    c.Frame1 = frame("Frame1", 822, 84);
+    c.Frame1 = frame("Frame1", 824, 94);
     for (int item = 1; item <= 3; ++item) {
         auto* option = Named(new QRadioButton(c.Frame1), QStringLiteral("Option1(%1)").arg(item));
-        option->setGeometry(8, 2 + 24 * item, 76, 20);
+        option->setGeometry(5, 2 + 24 * item, 86, 20);
         c.Option1[static_cast<std::size_t>(item - 1)] = option;
     }
     c.Option1[0]->setChecked(true);
-    c.Frame2 = frame("Frame2", 910, 110);
-    c.But_Baslat = button(c.Frame2, "But_Baslat", 6, 16, 45, 24);
-    c.But_Dur = button(c.Frame2, "But_Dur", 53, 16, 45, 24);
+    c.Frame2 = frame("Frame2", 922, 98);
+    c.But_Baslat = button(c.Frame2, "But_Baslat", 4, 16, 44, 24);
+    c.But_Dur = button(c.Frame2, "But_Dur", 50, 16, 44, 24);
     c.Option2 = Named(new QRadioButton(c.Frame2), QStringLiteral("Option2"));
-    c.Option2->setGeometry(8, 42, 92, 17);
+    c.Option2->setGeometry(6, 42, 88, 17);
     c.Option3 = Named(new QRadioButton(c.Frame2), QStringLiteral("Option3"));
-    c.Option3->setGeometry(8, 58, 92, 17);
+    c.Option3->setGeometry(6, 58, 88, 17);
     c.Option4 = Named(new QRadioButton(c.Frame2), QStringLiteral("Option4"));
-    c.Option4->setGeometry(8, 74, 92, 17);
+    c.Option4->setGeometry(6, 74, 88, 17);
     c.Option2->setChecked(true);
 }
 

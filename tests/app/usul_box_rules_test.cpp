@@ -6,14 +6,14 @@ namespace ritmora {
 namespace {
 
 TEST(UsulBoxes, LeadingNumberReadsLikeABox) {
-    EXPECT_EQ(LeadingNumber("  12abc"), 12);
-    EXPECT_EQ(LeadingNumber("8"), 8);
-    EXPECT_EQ(LeadingNumber("-3"), -3);
-    EXPECT_EQ(LeadingNumber(""), std::nullopt);
-    EXPECT_EQ(LeadingNumber("abc"), std::nullopt);
-    EXPECT_EQ(LeadingNumber(" - 3"), std::nullopt);
+    EXPECT_EQ(BoxLeadingNumber("  12abc"), 12);
+    EXPECT_EQ(BoxLeadingNumber("8"), 8);
+    EXPECT_EQ(BoxLeadingNumber("-3"), -3);
+    EXPECT_EQ(BoxLeadingNumber(""), std::nullopt);
+    EXPECT_EQ(BoxLeadingNumber("abc"), std::nullopt);
+    EXPECT_EQ(BoxLeadingNumber(" - 3"), std::nullopt);
     EXPECT_EQ(BoxNumber("x7"), 0);
-    EXPECT_EQ(LeadingNumber("99999999999999999999999"), 1'000'000'000);
+    EXPECT_EQ(BoxLeadingNumber("99999999999999999999999"), 1'000'000'000);
 }
 
 TEST(UsulBoxes, TimeSignatureBytesRefuseWhatCannotBeStored) {
