@@ -10,13 +10,19 @@
 #include <QToolButton>
 
 #include "app/main_window.h"
+#include "app/playback_panel.h"
 #include "playback/qt/player.h"
 #include "plans/qt/example_pictures.h"
 
 namespace ritmora {
 namespace {
 
+// The program has one player: the usul playback's when it is installed (the device holds one
+// file, so a plan and an usul can never sound together), else the window's "zemo".
 Player* ThePlayer(ArayüzKalıp& window) {
+    if (PlaybackPanel* usulPlayback = FindPlaybackPanel(window)) {
+        return &usulPlayback->AudioPlayer();
+    }
     const QString name = QString::fromLatin1(kPlayerObjectName);
     if (auto* existing = window.findChild<Player*>(name)) return existing;
     auto* player = new Player(&window);
@@ -90,6 +96,12 @@ void PlanControls::Wire() {
     });
 }
 
-PlanControls* InstallPlanPanel(ArayüzKalıp& window) { return new PlanControls(window); }
+PlanControls* InstallPlanPanel(ArayüzKalıp& window) {
+    // Once per window: a second call finds the first one's controls.
+    for (QObject* child : window.children()) {
+        if (auto* installed = dynamic_cast<PlanControls*>(child)) return installed;
+    }
+    return new PlanControls(window);
+}
 
 }  // namespace ritmora

@@ -22,7 +22,8 @@ class Player;
 
 class PlanControls : public QObject {
 public:
-    // Uses the window's player (the child named "zemo") when it has one, else makes it.
+    // Shares the usul playback's player when that is installed; else uses the window's player
+    // (the child named "zemo"), making it when there is none.
     explicit PlanControls(ArayüzKalıp& window);
     ~PlanControls() override;
 
@@ -52,7 +53,8 @@ private:
 // The object name of the program's one player: whoever comes first makes it, the others find it.
 inline constexpr const char* kPlayerObjectName = "zemo";
 
-// Wires every plan control of the window; the result lives as long as the window.
+// Wires every plan control of the window; the result lives as long as the window. A second
+// call returns the controls the first one made.
 PlanControls* InstallPlanPanel(ArayüzKalıp& window);
 
 }  // namespace ritmora

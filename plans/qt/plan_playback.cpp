@@ -150,9 +150,10 @@ void PlanPlayback::PlayerStarted() {
 }
 
 void PlanPlayback::ArmTimers(int fromMs) {
-    timers_->Arm(TimerFamily::PlanEnd, 1, PlanEndTimerMs(plan_.PlayDurationMs, fromMs),
-                 [this] { PlanEndTimerProc(); });
-    for (const TimerDue& due : PassageTimers(plan_.PassageEndMs, fromMs)) {
+    lastSchedule_ = {fromMs, PlanEndTimerMs(plan_.PlayDurationMs, fromMs),
+                     PassageTimers(plan_.PassageEndMs, fromMs)};
+    timers_->Arm(TimerFamily::PlanEnd, 1, lastSchedule_.endMs, [this] { PlanEndTimerProc(); });
+    for (const TimerDue& due : lastSchedule_.passages) {
         const int id = due.id;
         timers_->Arm(TimerFamily::Passage, id, due.dueMs, [this, id] { PassageTimerProc(id); });
     }

@@ -3,6 +3,9 @@
 // and continue, stop, the end and passage timers, the running time and the progress bar, and
 // the notation of the sounding passage.
 #include <QColor>
+#include <vector>
+
+#include "playback/schedule.h"
 
 #include "plans/qt/plan_state.h"
 
@@ -34,6 +37,14 @@ public:
     // The player reports that the sound has begun: the schedule starts from here.
     void PlayerStarted();
 
+    // The timers armed last: from where, the end timer's delay and the passage timers.
+    struct Schedule {
+        int fromMs = 0;
+        int endMs = 0;
+        std::vector<TimerDue> passages;
+    };
+    const Schedule& LastSchedule() const { return lastSchedule_; }
+
     // A plan is sounding or paused.
     bool IsActive() const;
     TimerBank& Timers() { return *timers_; }
@@ -56,6 +67,7 @@ private:
     TimerBank* timers_;
     bool awaitingStart_ = false;  // the schedule waits for the sound to begin
     int startMs_ = 0;             // where the playback started
+    Schedule lastSchedule_;
 };
 
 }  // namespace ritmora

@@ -1,0 +1,255 @@
+// Rendering and playing a plan in the real window: the start from a chosen passage, pause and
+// continue, stop, the passage display, the running time and the faults that stop a start.
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/texts.h"
+#include "library/rounding.h"
+#include "playback/qt/player.h"
+#include "playback/qt/timers.h"
+#include "playback/schedule.h"
+#include "tests/gui/plan_fixture.h"
+
+namespace ritmora::testing {
+namespace {
+
+// Three short passages of two usuls: 0.75 s of Semai (slot 4), 1.25 s of Türk aksağı (slot
+// 12), 0.75 s of Semai.
+const char* const kShortPlan = "Bir 4 1 4 120\nIki 12 1 4 120\nUc 4 1 4 120";
+
+class PlanPlaybackTest : public PlanFixture {
+protected:
+    PlanPlayback& Playback() { return plan->Playback(); }
+    Player& ThePlayer() { return Playback().PlanPlayer(); }
+    TimerBank& Timers() { return Playback().Timers(); }
+
+    QColor Label3Colour() { return Controls().Label3->palette().color(QPalette::WindowText); }
+
+    // Saves a plan, opens it and selects passage `row` of the passage list.
+    void Prepare(const char* name, const char* text, int row) {
+        EnterPlanMode();
+        ASSERT_TRUE(SavePlan(QString::fromUtf8(name), QString::fromUtf8(text)));
+        OpenPlan(QString::fromUtf8(name) + ".txt");
+        ASSERT_TRUE(Messages().empty());
+        Controls().List3->setCurrentRow(row);
+    }
+
+    // Waits for the schedule: it is armed once the sound has begun.
+    void WaitForSchedule() { QTRY_VERIFY(Timers().IsArmed(TimerFamily::PlanEnd, 1)); }
+
+    bool PlaysNothing() {
+        return !ThePlayer().IsOpen() && Timers().ArmedCount(TimerFamily::Passage) == 0 &&
+               Timers().ArmedCount(TimerFamily::PlanEnd) == 0 && !IsEnabled("Command1") &&
+               !IsEnabled("Command3") && IsEnabled("Command4") &&
+               !Window().Model().planPlaying;
+    }
+};
+
+TEST_F(PlanPlaybackTest, StartsFromTheSelectedPassage) {
+    Prepare("Huseyni Pesrevi Lavtaci Tavron", kTypedExample, 2);
+    Click("Command4");
+    ASSERT_TRUE(Messages().empty()) << LastMessage().toStdString();
+
+    const PlanState& state = plan->Plan();
+    ASSERT_EQ(state.PassageEndMs.size(), 4u);
+    EXPECT_TRUE(std::is_sorted(state.PassageEndMs.begin(), state.PassageEndMs.end()));
+    EXPECT_EQ(state.PassageEndMs.back(), RoundHalfEven(state.PlayDurationMs));
+    EXPECT_EQ(state.PassageUsuls, std::vector<int>(4, 165));
+    // The composition: a WAV file of the whole plan.
+    const std::string head = ReadBytes(vlvl / "Eser.---").substr(0, 4);
+    EXPECT_EQ(head, "RIFF");
+
+    // Playback begins at the start of the third passage.
+    const int from = state.PassageEndMs[1];
+    ASSERT_TRUE(ThePlayer().IsOpen());
+    EXPECT_GE(ThePlayer().PositionMs(), from);
+    EXPECT_LT(ThePlayer().PositionMs(), from + 2000);
+    WaitForSchedule();
+    EXPECT_EQ(Playback().LastSchedule().fromMs, from);
+    EXPECT_EQ(Playback().LastSchedule().endMs, PlanEndTimerMs(state.PlayDurationMs, from));
+    EXPECT_FALSE(Timers().IsArmed(TimerFamily::Passage, 1));
+    EXPECT_FALSE(Timers().IsArmed(TimerFamily::Passage, 2));
+    EXPECT_TRUE(Timers().IsArmed(TimerFamily::Passage, 3));
+    EXPECT_EQ(Timers().ArmedCount(TimerFamily::Passage), 1);
+
+    // The plan panels are locked, pause and stop usable; the notation shows the usul.
+    EXPECT_FALSE(IsEnabled("Command4"));
+    EXPECT_FALSE(IsEnabled("File1"));
+    EXPECT_FALSE(IsEnabled("Option2"));
+    EXPECT_TRUE(IsEnabled("Command1"));
+    EXPECT_TRUE(IsEnabled("Command3"));
+    EXPECT_EQ(Label3Colour(), QColor(0, 128, 0));
+    EXPECT_EQ(Controls().Label1->text(), QStringLiteral("165"));
+    EXPECT_TRUE(Controls().Picture1->isVisible());
+    EXPECT_FALSE(Controls().Picture4->isVisible());
+    EXPECT_LT(Controls().Picture1->height(), 600);  // never under the raised panels
+    EXPECT_EQ(Controls().List3->currentRow(), 2);
+
+    // The running time and the progress bar, already filled up to the start.
+    EXPECT_TRUE(Controls().TimerWav->isActive());
+    const QString startLabel = QString::fromStdString(PositionLabel(from));
+    QTRY_VERIFY(Controls().Label3->text() > startLabel);
+    EXPECT_EQ(Controls().Label3->text().size(), startLabel.size());
+    const QImage& bar = Controls().Picture2->Picture();
+    const int filled = ProgressWidth(bar.width(), state.PlayDurationMs, from);
+    ASSERT_GT(filled, 2);
+    QTRY_COMPARE(bar.pixelColor(filled - 2, bar.height() / 2), QColor(0, 255, 0));
+    EXPECT_EQ(bar.pixelColor(bar.width() - 1, bar.height() / 2), QColor(Qt::white));
+
+    Click("Command3");
+}
+
+TEST_F(PlanPlaybackTest, PauseAndContinueRearmFromThePlayersPosition) {
+    Prepare("Huseyni Pesrevi Lavtaci Tavron", kTypedExample, 1);
+    Click("Command4");
+    WaitForSchedule();
+    const PlanState& state = plan->Plan();
+    EXPECT_TRUE(Timers().IsArmed(TimerFamily::Passage, 2));
+    EXPECT_TRUE(Timers().IsArmed(TimerFamily::Passage, 3));
+    QTest::qWait(150);
+
+    Click("Command1");
+    EXPECT_EQ(Controls().Command1->text(), QStringLiteral("Devam"));
+    EXPECT_EQ(Label3Colour(), QColor(192, 0, 0));
+    EXPECT_FALSE(Controls().TimerWav->isActive());
+    EXPECT_EQ(Timers().ArmedCount(TimerFamily::Passage), 0);
+    EXPECT_EQ(Timers().ArmedCount(TimerFamily::PlanEnd), 0);
+    EXPECT_TRUE(ThePlayer().IsPaused());
+    const int paused = ThePlayer().PositionMs();
+    EXPECT_GT(paused, state.PassageEndMs[0]);
+    QTest::qWait(300);
+    EXPECT_EQ(ThePlayer().PositionMs(), paused);
+
+    Click("Command1");
+    EXPECT_EQ(Controls().Command1->text(), QStringLiteral("Bekle"));
+    EXPECT_EQ(Label3Colour(), QColor(0, 128, 0));
+    EXPECT_TRUE(Controls().TimerWav->isActive());
+    EXPECT_TRUE(ThePlayer().IsPlaying());
+    // The remaining times, from where the player stood.
+    const auto& schedule = Playback().LastSchedule();
+    EXPECT_EQ(schedule.fromMs, paused);
+    EXPECT_EQ(schedule.endMs, PlanEndTimerMs(state.PlayDurationMs, paused));
+    EXPECT_EQ(schedule.passages, PassageTimers(state.PassageEndMs, paused));
+    ASSERT_EQ(schedule.passages.size(), 2u);
+    EXPECT_EQ(schedule.passages[0], (TimerDue{2, state.PassageEndMs[1] - paused}));
+    EXPECT_TRUE(Timers().IsArmed(TimerFamily::Passage, 2));
+    EXPECT_TRUE(Timers().IsArmed(TimerFamily::Passage, 3));
+
+    // The caption follows a language switch in either state.
+    TriggerMenu("Mn_Lisanlar");
+    EXPECT_EQ(Controls().Command1->text(), QStringLiteral("Pause"));
+    Click("Command1");
+    EXPECT_EQ(Controls().Command1->text(), QStringLiteral("Continue"));
+    Click("Command3");
+    EXPECT_EQ(Controls().Command1->text(), QStringLiteral("Pause"));
+}
+
+TEST_F(PlanPlaybackTest, StopResetsThePanel) {
+    Prepare("Huseyni Pesrevi Lavtaci Tavron", kTypedExample, 2);
+    Click("Command4");
+    WaitForSchedule();
+    Click("Command1");  // paused: stop still resets everything
+    Playback().PassageTimerProc(3);
+    EXPECT_EQ(Controls().List3->currentRow(), 3);
+
+    Click("Command3");
+    EXPECT_TRUE(PlaysNothing());
+    EXPECT_FALSE(Controls().TimerWav->isActive());
+    EXPECT_EQ(Controls().Command1->text(), QStringLiteral("Bekle"));
+    EXPECT_EQ(Label3Colour(), QColor(192, 0, 0));
+    EXPECT_EQ(Controls().List3->currentRow(), 2);  // the passage it started from
+    EXPECT_FALSE(Controls().Picture1->isVisible());
+    EXPECT_FALSE(Controls().Picture5->isVisible());
+    EXPECT_TRUE(Controls().Picture4->isVisible());
+    for (const char* name : {"File1", "Picture2", "Command4", "Command5", "Command10", "Command2",
+                             "Text14", "Text9", "Command8", "Option2", "Option3", "Option4",
+                             "List3"}) {
+        EXPECT_TRUE(IsEnabled(name)) << name;
+    }
+    const QImage bar = Controls().Picture2->Picture();
+    for (int x = 0; x < bar.width(); x += 7) {
+        EXPECT_EQ(bar.pixelColor(x, bar.height() / 2), QColor(Qt::white)) << x;
+    }
+}
+
+TEST_F(PlanPlaybackTest, PassageTimersFollowTheSoundToTheEnd) {
+    Prepare("Kisa", kShortPlan, 0);
+    Click("Command4");
+    ASSERT_TRUE(Messages().empty());
+    EXPECT_EQ(plan->Plan().PassageUsuls, (std::vector<int>{4, 12, 4}));
+    EXPECT_EQ(Controls().Label1->text(), QStringLiteral("4"));
+    WaitForSchedule();
+    EXPECT_EQ(Timers().ArmedCount(TimerFamily::Passage), 2);
+
+    QTRY_COMPARE_WITH_TIMEOUT(Controls().List3->currentRow(), 1, 5000);
+    EXPECT_EQ(Controls().Label1->text(), QStringLiteral("12"));
+    EXPECT_GE(ThePlayer().PositionMs(), plan->Plan().PassageEndMs[0] - 50);
+    QTRY_COMPARE_WITH_TIMEOUT(Controls().List3->currentRow(), 2, 5000);
+    EXPECT_EQ(Controls().Label1->text(), QStringLiteral("4"));
+    EXPECT_EQ(Window().CurrentUsul().beats, 3);
+
+    // The end timer stops the plan and selects the first passage again.
+    QTRY_VERIFY_WITH_TIMEOUT(!Window().Model().planPlaying, 5000);
+    EXPECT_TRUE(PlaysNothing());
+    EXPECT_EQ(Controls().List3->currentRow(), 0);
+}
+
+TEST_F(PlanPlaybackTest, ASinglePassageArmsOnlyTheEndTimer) {
+    Prepare("Bir", "Tek 4 1 4 120", 0);
+    Click("Command4");
+    WaitForSchedule();
+    EXPECT_EQ(Timers().ArmedCount(TimerFamily::Passage), 0);
+    Click("Command3");
+}
+
+TEST_F(PlanPlaybackTest, AnEmptySlotStopsTheStartWithMessage3) {
+    Prepare("Bos", "Dolu 4 1 4 120\nBos 210 2 4 84", 0);
+    Click("Command4");
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(LastMessage().toStdString(), MessageText(Language::Turkish, 3));
+    EXPECT_TRUE(PlaysNothing());
+    EXPECT_FALSE(std::filesystem::exists(vlvl / "Eser.---"));
+}
+
+TEST_F(PlanPlaybackTest, StartWithoutASelectionAsksForOne) {
+    EnterPlanMode();
+    ASSERT_TRUE(SavePlan(QStringLiteral("Bir"), QStringLiteral("Tek 4 1 4 120")));
+    ASSERT_EQ(Controls().File1->currentItem(), nullptr);  // saving selects nothing
+    Click("Command4");
+    EXPECT_EQ(LastMessage(), QString::fromUtf8("Bir meşk planı seçin.  "));
+    EXPECT_TRUE(PlaysNothing());
+}
+
+TEST_F(PlanPlaybackTest, AFileEditedByHandIsCheckedAgainOnStart) {
+    EnterPlanMode();
+    ASSERT_TRUE(SavePlan(QStringLiteral("Bir"), QStringLiteral("Tek 4 1 4 120")));
+    OpenPlan(QStringLiteral("Bir.txt"));
+    WriteRawPlan("Bir.txt", "Tek 4 1 4 120\r\nIki 4 1 4 250\r\n");
+    Click("Command4");
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(LastMessage(), QString::fromUtf8("Metronom çok yüksek.  Satır: 2"));
+    EXPECT_TRUE(PlaysNothing());
+}
+
+TEST_F(PlanPlaybackTest, StartClosesTheHelpPanel) {
+    Prepare("Bir", "Tek 4 1 4 120", 0);
+    Click("Command2");
+    ASSERT_TRUE(Controls().Picture3->isVisible());
+    Click("Command4");
+    EXPECT_FALSE(Controls().Picture3->isVisible());
+    EXPECT_FALSE(Controls().Picture4->isVisible());
+    Click("Command3");
+}
+
+TEST_F(PlanPlaybackTest, StartingAnUsulStopsASoundingPlan) {
+    Prepare("Bir", "Tek 4 1 4 120", 0);
+    Click("Command4");
+    ASSERT_TRUE(Window().Model().planPlaying);
+    Controls().But_Baslat->setEnabled(true);
+    emit Controls().But_Baslat->pressed();
+    EXPECT_FALSE(Window().Model().planPlaying);
+    EXPECT_EQ(Timers().ArmedCount(TimerFamily::PlanEnd), 0);
+}
+
+}  // namespace
+}  // namespace ritmora::testing

@@ -1,0 +1,184 @@
+// The rehearsal view in the real window: the mode switch and the slide of the plan panels, the
+// help panel and its pictures, and the editor's usul kept through the plan mode.
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include "app/texts.h"
+#include "tests/gui/plan_fixture.h"
+
+namespace ritmora::testing {
+namespace {
+
+class PlanRehearsalTest : public PlanFixture {
+protected:
+    int Lowered() { return Window().InnerHeight() + 2; }
+
+    QImage PictureOf(const char* name) {
+        auto* label = Find<QLabel>(QString::fromLatin1(name));
+        return label == nullptr ? QImage() : label->pixmap().toImage();
+    }
+
+    static int ColourCount(const QImage& image) {
+        QSet<QRgb> colours;
+        for (int y = 0; y < image.height(); y += 2) {
+            for (int x = 0; x < image.width(); x += 2) colours.insert(image.pixel(x, y));
+        }
+        return static_cast<int>(colours.size());
+    }
+};
+
+TEST_F(PlanRehearsalTest, PanelsRise165PixelsAndComeBack) {
+    EXPECT_EQ(RehearsalView::kSlideStepDelayMs, 25);
+    const WindowControls& c = Controls();
+    ASSERT_EQ(c.Frame5->y(), Lowered());
+    const int frame9 = c.Frame9->y();
+    const int frame10 = c.Frame10->y();
+
+    // "Once" right after start-up moves nothing.
+    Click("Option3");
+    Click("Option2");
+    EXPECT_EQ(c.Frame5->y(), Lowered());
+
+    EnterPlanMode();
+    EXPECT_EQ(c.Frame5->y(), Lowered() - 165);
+    EXPECT_EQ(c.Frame9->y(), frame9 - 165);
+    EXPECT_EQ(c.Frame10->y(), frame10 - 165);
+    EXPECT_TRUE(c.Frame5->isVisible() && c.Frame9->isVisible() && c.Frame10->isVisible());
+    EXPECT_FALSE(c.Picture1->isVisible());
+    EXPECT_TRUE(c.Picture4->isVisible());
+    EXPECT_FALSE(c.Picture3->isVisible());
+    EXPECT_FALSE(IsEnabled("Command1"));
+    EXPECT_FALSE(IsEnabled("Command3"));
+    EXPECT_TRUE(IsEnabled("Command2"));
+    EXPECT_EQ(c.Command1->text(), QStringLiteral("Bekle"));
+    // An empty plan folder: no message, the boxes as they were.
+    EXPECT_TRUE(Messages().empty());
+    // The reference table is drawn.
+    EXPECT_GT(ColourCount(c.Picture4->Picture()), 1);
+
+    Click("Option3");
+    EXPECT_EQ(c.Frame5->y(), Lowered());
+    EXPECT_EQ(c.Frame9->y(), frame9);
+    EXPECT_EQ(c.Frame10->y(), frame10);
+    EXPECT_TRUE(c.Picture1->isVisible());
+    EXPECT_FALSE(c.Picture4->isVisible());
+}
+
+TEST_F(PlanRehearsalTest, PlanModeOpensTheFirstSavedPlanOverWhatWasTyped) {
+    ASSERT_TRUE(SavePlan(QStringLiteral("B plan"), QStringLiteral("Bir 4 1 4 120")));
+    ASSERT_TRUE(SavePlan(QStringLiteral("A plan"), QStringLiteral("Ilk 12 1 4 120")));
+    TypePlan(QStringLiteral("yazilan"), QStringLiteral("X 1 1 4 60"));
+    EnterPlanMode();
+    EXPECT_EQ(Controls().File1->currentRow(), 0);
+    EXPECT_EQ(Controls().Text9->text(), QStringLiteral("A plan"));
+    EXPECT_EQ(Items(Controls().List3), QStringList{"Ilk"});
+}
+
+TEST_F(PlanRehearsalTest, HelpPanelAndReferenceTableTakeTurns) {
+    EnterPlanMode();
+    const WindowControls& c = Controls();
+    Click("Command2");
+    EXPECT_TRUE(c.Picture3->isVisible());
+    EXPECT_FALSE(c.Picture4->isVisible());
+    EXPECT_FALSE(IsEnabled("Command2"));
+    EXPECT_TRUE(c.Text1->toPlainText().startsWith(
+        QString::fromUtf8("LAVTACI TAVRON'UN HÜSEYNİ PEŞREVİ:")));
+
+    Click("Image3");
+    EXPECT_FALSE(c.Picture3->isVisible());
+    EXPECT_TRUE(c.Picture4->isVisible());
+    EXPECT_TRUE(IsEnabled("Command2"));
+
+    // Leaving the plan mode hides both.
+    Click("Command2");
+    Click("Option2");
+    EXPECT_FALSE(c.Picture3->isVisible());
+    EXPECT_FALSE(c.Picture4->isVisible());
+}
+
+TEST_F(PlanRehearsalTest, ExamplePicturesAreDrawnAndFollowTheLanguage) {
+    const QImage savedTurkish = PictureOf("Frame13Picture");
+    const QImage sequencesTurkish = PictureOf("Frame14Picture");
+    ASSERT_FALSE(savedTurkish.isNull());
+    ASSERT_FALSE(sequencesTurkish.isNull());
+    // Text, a selection bar, boxes: far more than a blank surface.
+    EXPECT_GT(ColourCount(savedTurkish), 3);
+    EXPECT_GT(ColourCount(sequencesTurkish), 3);
+    // The selected entry of the list picture is drawn in the selection colour.
+    EXPECT_EQ(savedTurkish.pixelColor(savedTurkish.width() - 8, 4), QColor(0, 0, 128));
+    if (qEnvironmentVariableIsSet("RITMORA_SAVE_PICTURES")) {
+        savedTurkish.save(QStringLiteral("/tmp/plan_example_list.png"));
+        sequencesTurkish.save(QStringLiteral("/tmp/plan_example_sequences.png"));
+    }
+
+    TriggerMenu("Mn_Lisanlar");
+    EXPECT_NE(PictureOf("Frame13Picture"), savedTurkish);  // button captions
+    EXPECT_NE(PictureOf("Frame14Picture"), sequencesTurkish);  // column header, name label
+    EXPECT_TRUE(Controls().Text1->toPlainText().startsWith(
+        QStringLiteral("Beat information for HUSEYNI PESHREV of Lavta-player Tavron:")));
+}
+
+TEST_F(PlanRehearsalTest, TheEditorsUsulSurvivesThePlanMode) {
+    LoadSlot(12);
+    ASSERT_EQ(Window().CurrentSlot(), 12);
+    // An edit that is not saved: the last stroke made medium.
+    Window().CurrentUsul().Cell(9).loudness = 2;
+    Window().göster();
+    const UsulRecord edited = Window().CurrentUsul();
+    const QImage picture = Picture();
+    const QString total = Controls().Text4->text();
+
+    EnterPlanMode();
+    ASSERT_TRUE(SavePlan(QStringLiteral("Kisa"), QStringLiteral("Bir 4 1 4 120\nIki 165 -3 4 120")));
+    OpenPlan(QStringLiteral("Kisa.txt"));
+    Click("Command4");
+    ASSERT_TRUE(Messages().empty());
+    EXPECT_EQ(Controls().Label1->text(), QStringLiteral("4"));
+    EXPECT_NE(Window().CurrentUsul(), edited);
+    plan->Playback().PassageTimerProc(1);
+    EXPECT_EQ(Controls().Label1->text(), QStringLiteral("165"));
+    Click("Command3");
+
+    Click("Option2");
+    EXPECT_EQ(Window().CurrentSlot(), 12);
+    EXPECT_EQ(Controls().Label1->text(), QStringLiteral("12"));
+    EXPECT_EQ(Window().CurrentUsul(), edited);
+    EXPECT_EQ(Picture(), picture);
+    EXPECT_EQ(Controls().Text4->text(), total);
+    EXPECT_TRUE(Controls().Picture1->isVisible());
+    // The library still holds the slot as it was: nothing was saved on the way.
+    EXPECT_NE(ReadSlot(12), edited);
+}
+
+TEST_F(PlanRehearsalTest, TheEditorsUsulIsRedrawnInTheNewLanguage) {
+    LoadSlot(12);
+    const UsulRecord loaded = Window().CurrentUsul();
+    EnterPlanMode();
+    ASSERT_TRUE(SavePlan(QStringLiteral("Kisa"), QStringLiteral("Bir 4 1 4 120")));
+    OpenPlan(QStringLiteral("Kisa.txt"));
+    Click("Command4");
+    Click("Command3");
+    TriggerMenu("Mn_Lisanlar");  // in plan mode nothing is redrawn
+    Click("Option2");
+    EXPECT_EQ(Window().CurrentUsul(), loaded);
+    // The same usul drawn in English now, as a fresh redraw draws it.
+    const QImage shown = Picture();
+    Window().göster();
+    EXPECT_EQ(Picture(), shown);
+}
+
+TEST_F(PlanRehearsalTest, LeavingWithoutPlayingChangesNothing) {
+    LoadSlot(10);
+    const UsulRecord loaded = Window().CurrentUsul();
+    const QImage picture = Picture();
+    EnterPlanMode();
+    ASSERT_TRUE(SavePlan(QStringLiteral("Kisa"), QStringLiteral("Bir 4 1 4 120")));
+    Click("Option3");
+    EXPECT_EQ(Window().CurrentUsul(), loaded);
+    EXPECT_EQ(Picture(), picture);
+    EXPECT_EQ(Controls().Label1->text(), QStringLiteral("10"));
+}
+
+}  // namespace
+}  // namespace ritmora::testing
