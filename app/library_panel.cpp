@@ -231,13 +231,18 @@ void ArayüzKalıp::SabitListeYap() {
     PictureBox* table = controls_.Picture4;
     table->ClearPicture(Qt::white);
     QPainter painter(&table->Picture());
-    painter.setFont(listFont_);
+    // Five columns of 53-character lines do not fit 960 pixels at the lists' size: a smaller
+    // size of the same font, and each line kept inside its own column.
+    QFont font = listFont_;
+    font.setPixelSize(9);
+    painter.setFont(font);
     painter.setPen(Qt::black);
     const int ascent = painter.fontMetrics().ascent();
     const int width = table->Picture().width();
     const int step = static_cast<int>(RoundHalfEven(width / double(kReferenceColumns)));
     int slot = 0;
     for (int x = 1; x <= width && slot < kSlotCount; x += step) {
+        painter.setClipRect(x, 0, step - 3, table->Picture().height());
         for (int row = 1; row <= kReferenceRows && slot < kSlotCount; ++row) {
             ++slot;
             UsulRecord record;

@@ -361,6 +361,8 @@ void ArayüzKalıp::BuildPlanPanels(QWidget* area) {
     c.Text14->setGeometry(8, 62, 402, 92);
     c.Text14->setFont(listFont_);
     c.Text14->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Raised over the band, the panels must hide what lies below them.
+    for (QWidget* frame : {c.Frame5, c.Frame10, c.Frame9}) frame->setAutoFillBackground(true);
 }
 
 void ArayüzKalıp::BuildHelpPanel(QWidget* area) {

@@ -35,6 +35,8 @@ TEST_F(Screenshots, MainStates) {
         frame->move(frame->x(), frame->y() - 165);
     }
     save("plan_panels");
+    TriggerMenu("Mn_Lisanlar");
+    save("plan_panels_turkish");
     Controls().Picture4->hide();
     Controls().Picture3->show();
     save("help_panel");
