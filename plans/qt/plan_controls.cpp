@@ -10,21 +10,19 @@
 #include <QToolButton>
 
 #include "app/main_window.h"
-#include "app/playback_panel.h"
 #include "playback/qt/player.h"
 #include "plans/qt/example_pictures.h"
 
 namespace ritmora {
 namespace {
 
-// The program has one player: the usul playback's when it is installed (the device holds one
-// file, so a plan and an usul can never sound together), else the window's "zemo".
+// The program has one player: the one already in the window (the usul playback's, when that
+// is installed first: the device holds one file, so a plan and an usul never sound together),
+// else the window's "zemo", made here.
 Player* ThePlayer(ArayüzKalıp& window) {
-    if (PlaybackPanel* usulPlayback = FindPlaybackPanel(window)) {
-        return &usulPlayback->AudioPlayer();
-    }
     const QString name = QString::fromLatin1(kPlayerObjectName);
-    if (auto* existing = window.findChild<Player*>(name)) return existing;
+    if (auto* named = window.findChild<Player*>(name)) return named;
+    if (auto* existing = window.findChild<Player*>()) return existing;
     auto* player = new Player(&window);
     player->setObjectName(name);
     return player;

@@ -22,8 +22,8 @@ class Player;
 
 class PlanControls : public QObject {
 public:
-    // Shares the usul playback's player when that is installed; else uses the window's player
-    // (the child named "zemo"), making it when there is none.
+    // Shares the player already in the window (the usul playback's, when that is installed
+    // first); else makes the window's player, named "zemo".
     explicit PlanControls(ArayüzKalıp& window);
     ~PlanControls() override;
 
