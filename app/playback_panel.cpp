@@ -139,7 +139,18 @@ void PlaybackPanel::MarkerTimerProc(int stroke) {
     currentStroke_ = stroke;
 }
 
-void PlaybackPanel::UsulEndTimerProc() { But_dur_Click(); }
+void PlaybackPanel::UsulEndTimerProc() {
+    // The end follows the sound as the marker does: a server that started late or stalled
+    // still has the rest of the file to play, so wait for it rather than cut it off.
+    if (player_.IsPlaying() || player_.IsPaused()) {
+        const double remaining = schedule_.playDurationMs - player_.PositionExactMs();
+        if (remaining >= 1.0) {
+            ArmEndTimer(player_.PositionExactMs());
+            return;
+        }
+    }
+    But_dur_Click();
+}
 
 void PlaybackPanel::But_dur_Click() {
     Halt();

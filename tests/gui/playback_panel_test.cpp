@@ -1,5 +1,7 @@
 // Usul playback from the editor: start renders and locks, the marker follows the strokes, stop
 // and the end of the file remove it and unlock.
+#include <QElapsedTimer>
+
 #include "notation/qt/notation_painter.h"
 #include "playback/schedule.h"
 #include "tests/gui/playback_fixture.h"
@@ -174,19 +176,24 @@ protected:
     }
 };
 
-TEST_F(UsulPlaybackOnServer, MarkerFollowsTheSound) {
+TEST_F(UsulPlaybackOnServer, MarkerFollowsTheSoundToTheEnd) {
     LoadSlot(12);
     SetBpm(250);
     const QImage before = Picture();
     Click("But_Baslat");
     ASSERT_TRUE(panel->IsPlaying());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return panel->CurrentStroke() >= 2; }, 8000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel->CurrentStroke() >= 2; }, 8000))
+        << "playing " << panel->AudioPlayer().IsPlaying() << " at "
+        << panel->AudioPlayer().PositionMs() << " stroke " << panel->CurrentStroke();
     EXPECT_FALSE(panel->AudioPlayer().IsSilent());
     // Stroke k moved on once what is heard reached its end.
     EXPECT_GE(panel->AudioPlayer().PositionMs() + 30,
               panel->Schedule().strokeEndMs[static_cast<std::size_t>(panel->CurrentStroke() - 1)]);
-    Click("But_Dur");
+    // The end waits for the sound: every move happens before the stop.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !panel->IsPlaying(); }, 10000));
+    EXPECT_EQ(panel->CurrentStroke(), panel->Schedule().strokeCount - 1);
     EXPECT_EQ(Picture(), before);
+    EXPECT_TRUE(Unlocked());
 }
 
 }  // namespace
