@@ -130,21 +130,26 @@ void ArayüzKalıp::WireHandlers() {
 
 QObject* ArayüzKalıp::Control(std::string_view name) const {
     const QString wanted = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-    for (QObject* control : registry_) {
-        if (control->objectName() == wanted) return control;
+    for (const QPointer<QObject>& control : registry_) {
+        if (control && control->objectName() == wanted) return control;
     }
     return nullptr;
 }
 
+std::vector<QObject*> ArayüzKalıp::RegisteredControls() const {
+    std::vector<QObject*> controls;
+    for (const QPointer<QObject>& control : registry_) {
+        if (control) controls.push_back(control);
+    }
+    return controls;
+}
+
 void ArayüzKalıp::RegisterControl(QObject* control) {
     if (control == nullptr || control->objectName().isEmpty()) return;
-    if (std::find(registry_.begin(), registry_.end(), control) == registry_.end()) {
-        registry_.push_back(control);
-        connect(control, &QObject::destroyed, this, [this, control] {
-            registry_.erase(std::remove(registry_.begin(), registry_.end(), control),
-                            registry_.end());
-        });
+    for (const QPointer<QObject>& known : registry_) {
+        if (known == control) return;
     }
+    registry_.emplace_back(control);
 }
 
 void ArayüzKalıp::ShowMessage(int index) {

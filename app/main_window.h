@@ -4,6 +4,7 @@
 // handlers are split by panel (library_panel.cpp, notation_panel.cpp, window_texts.cpp,
 // screen_lock.cpp, window_layout.cpp).
 #include <QMainWindow>
+#include <QPointer>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -37,7 +38,7 @@ public:
     QObject* Control(std::string_view name) const;
     // Adds a control to the sweep of EkranKiliti (for controls that later panels create).
     void RegisterControl(QObject* control);
-    const std::vector<QObject*>& RegisteredControls() const { return registry_; }
+    std::vector<QObject*> RegisteredControls() const;
 
     // ---- State.
     EditorModel& Model() { return model_; }
@@ -128,7 +129,7 @@ private:
     EditorModel model_;
     GlyphSheet glyphs_;
     WindowControls controls_;
-    std::vector<QObject*> registry_;
+    std::vector<QPointer<QObject>> registry_;  // a control that goes away drops out by itself
     QFont notationFont_;
     QFont listFont_;
     bool startedOk_ = false;

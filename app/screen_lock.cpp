@@ -37,8 +37,7 @@ void ArayüzKalıp::EkranKiliti(int durum) {
     const ScreenLockPlan plan = ScreenLockPlanFor(durum, model_.CurrentSlot);
     const QString exception = QString::fromUtf8(plan.sweepException.data(),
                                                 static_cast<qsizetype>(plan.sweepException.size()));
-    // A copy: a control may go away while the state is applied.
-    const std::vector<QObject*> controls = registry_;
+    const std::vector<QObject*> controls = RegisteredControls();
     for (QObject* control : controls) {
         switch (plan.sweep) {
             case Sweep::kNone:

@@ -2,28 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 
 namespace ritmora {
 namespace {
-
-bool Disables(const ScreenLockPlan& plan, std::string_view control) {
-    return std::find(plan.steps.begin(), plan.steps.end(),
-                     LockStep{LockAction::kDisable, control}) != plan.steps.end();
-}
-
-TEST(ScreenLockRules, FixedSlotLockCoversNothingLoadedAndFixedSlots) {
-    for (int slot : {0, 1, 12, 200}) {
-        const ScreenLockPlan plan = ScreenLockPlanFor(3, slot);
-        for (std::string_view control : FixedSlotLockSet()) EXPECT_TRUE(Disables(plan, control));
-    }
-    for (int slot : {201, 205, 255}) {
-        const ScreenLockPlan plan = ScreenLockPlanFor(3, slot);
-        ASSERT_EQ(plan.steps.size(), 1u);  // only the stop button
-        EXPECT_EQ(plan.steps[0], (LockStep{LockAction::kDisable, "But_Dur"}));
-    }
-    EXPECT_EQ(FixedSlotLockSet().size(), 8u);
-}
 
 TEST(ScreenLockRules, LoadAndSaveAsStatesPutTheNotationBackBeforeTheLock) {
     const ScreenLockPlan load = ScreenLockPlanFor(4, 12);
@@ -45,27 +26,6 @@ TEST(ScreenLockRules, SweepsOfListAndPlayStates) {
     EXPECT_TRUE(ScreenLockPlanFor(5, 0).steps.empty());
     EXPECT_EQ(ScreenLockPlanFor(7, 0).sweepException, "List2");
     EXPECT_EQ(ScreenLockPlanFor(7, 0).sweep, Sweep::kDisableAllButOne);
-}
-
-TEST(ScreenLockRules, PlanStatesMirrorEachOther) {
-    const ScreenLockPlan playing = ScreenLockPlanFor(8, 0);
-    const ScreenLockPlan stopped = ScreenLockPlanFor(9, 0);
-    EXPECT_EQ(playing.sweep, Sweep::kNone);
-    ASSERT_EQ(playing.steps.size(), 15u);
-    ASSERT_EQ(stopped.steps.size(), 15u);
-    EXPECT_EQ(playing.steps.front(), (LockStep{LockAction::kDisable, "File1"}));
-    EXPECT_EQ(playing.steps[12], (LockStep{LockAction::kDisable, "List3"}));
-    EXPECT_EQ(playing.steps[14], (LockStep{LockAction::kEnable, "Command1"}));
-    EXPECT_EQ(stopped.steps[0], (LockStep{LockAction::kDisable, "Command3"}));
-    EXPECT_EQ(stopped.steps[2], (LockStep{LockAction::kEnable, "File1"}));
-}
-
-TEST(ScreenLockRules, OtherStatesChangeNothing) {
-    for (int durum : {0, 2, 10, -1, 99}) {
-        const ScreenLockPlan plan = ScreenLockPlanFor(durum, 12);
-        EXPECT_EQ(plan.sweep, Sweep::kNone);
-        EXPECT_TRUE(plan.steps.empty());
-    }
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 
 namespace ritmora {
@@ -45,17 +44,6 @@ TEST(MessageTable, PlanLineMessagesEndReadyForTheLineNumber) {
     }
     EXPECT_TRUE(MessageText(Language::English, 29).ends_with("Line:  "));
     EXPECT_TRUE(MessageText(Language::English, 37).ends_with("minimum.   Line: "));
-}
-
-TEST(MessageTable, LoudnessLettersAndStatusWords) {
-    EXPECT_EQ(MessageText(Language::English, 19) + MessageText(Language::English, 20) +
-                  MessageText(Language::English, 21),
-              "FMP");
-    EXPECT_EQ(MessageText(Language::Turkish, 19) + MessageText(Language::Turkish, 20) +
-                  MessageText(Language::Turkish, 21),
-              "KOZ");
-    EXPECT_EQ(MessageText(Language::Turkish, 16), "Fazla");
-    EXPECT_EQ(MessageText(Language::English, 18), "Short");
 }
 
 TEST(MessageTable, HelpAndAboutAreJoinedWithCrLf) {
@@ -102,18 +90,6 @@ TEST(Captions, ByControlName) {
     EXPECT_EQ(CaptionText(Language::English, "No_such_control"), "");
     EXPECT_EQ(ApplicationTitle(Language::English), "Ritmora editor");
     EXPECT_EQ(ApplicationTitle(Language::Turkish), "Ritmora editörü");
-}
-
-TEST(Captions, EveryNameOnceAndFixedOnesAlike) {
-    std::set<std::string_view> names;
-    for (const Caption& caption : Captions()) {
-        EXPECT_TRUE(names.insert(caption.control).second) << caption.control;
-        if (caption.group == CaptionGroup::kFixed) {
-            EXPECT_EQ(caption.english, caption.turkish);
-        }
-    }
-    EXPECT_TRUE(names.contains("Mn_Zseviye(9)"));
-    EXPECT_TRUE(names.contains("otuzikilik"));
 }
 
 TEST(ExampleDescription, LineCountsAndJoins) {

@@ -38,25 +38,5 @@ TEST(UsulBoxes, ExpectedTotalFollowsTheBoxesAndKeepsItForAZeroDenominator) {
     EXPECT_EQ(ExpectedTotalFromBoxes("", "8"), 0);
 }
 
-TEST(UsulBoxes, StatusAndSaveRefusalsInTheirOrder) {
-    EXPECT_EQ(StatusMessage(CompareTotals(40, 32)), 18);
-    EXPECT_EQ(StatusMessage(CompareTotals(40, 40)), 17);
-    EXPECT_EQ(StatusMessage(CompareTotals(40, 48)), 16);
-    EXPECT_EQ(SaveRefusal("", 0, 40), 2);
-    EXPECT_EQ(SaveRefusal("     ", 32, 40), 2);
-    EXPECT_EQ(SaveRefusal("A", 0, 40), 3);
-    EXPECT_EQ(SaveRefusal("A", 32, 40), 5);
-    EXPECT_EQ(SaveRefusal("A", 48, 40), 6);
-    EXPECT_EQ(SaveRefusal(" A", 40, 40), 0);
-}
-
-TEST(UsulBoxes, NameBoxRules) {
-    EXPECT_TRUE(IsEmptySlotName(std::string(40, ' ')));
-    EXPECT_FALSE(IsEmptySlotName(std::string(39, ' ')));
-    EXPECT_FALSE(IsEmptySlotName(std::string(41, ' ')));
-    EXPECT_TRUE(IsBlankName(""));
-    EXPECT_FALSE(IsBlankName("Düyek"));
-}
-
 }  // namespace
 }  // namespace ritmora

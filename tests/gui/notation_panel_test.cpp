@@ -125,13 +125,5 @@ TEST_F(NotationPanel, TimeSignatureBoxesSetTheExpectedTotal) {
     EXPECT_EQ(Controls().Text4->text(), "40");
 }
 
-TEST_F(NotationPanel, UnitNoteBoxSteps) {
-    EXPECT_EQ(Window().UnitNote(), 8);
-    for (int expected : {16, 4, 8}) {
-        QTest::mouseClick(Controls().PicBirimNota, Qt::LeftButton);
-        EXPECT_EQ(Window().UnitNote(), expected);
-    }
-}
-
 }  // namespace
 }  // namespace ritmora::testing
