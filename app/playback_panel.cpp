@@ -186,8 +186,7 @@ void PlaybackPanel::HideMarker() {
 void PlaybackPanel::ToggleMarker(int stroke) {
     const auto at = static_cast<std::size_t>(stroke - 1);
     NotationView* picture = window_.Controls().Picture1;
-    ToggleBeatMarker(picture->Picture(), schedule_.markerX[at],
-                     schedule_.markerRow[at] * 150 - 75);
+    ToggleBeatMarker(picture->Picture(), schedule_.markerX[at], schedule_.markerRow[at] * 150 - 75);
     picture->update();
 }
 

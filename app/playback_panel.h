@@ -17,7 +17,7 @@ class ArayüzKalıp;
 
 // No Q_OBJECT: moc cannot read the window's class name; nothing here needs signals.
 class PlaybackPanel : public QObject {
-public:
+  public:
     static constexpr int kUsulEndTimerId = 1001;
     static constexpr const char* kRenderedFileName = "Shablon.---";
 
@@ -48,10 +48,10 @@ public:
     // Whether the marker and end timers wait for the player to start sounding.
     bool WaitingForSound() const { return waitingForStart_; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void Connect();
     void OnPlayerStarted();
     void ArmEndTimer(double fromMs);

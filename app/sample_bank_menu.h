@@ -11,7 +11,7 @@ class ArayüzKalıp;
 
 // No Q_OBJECT: moc cannot read the window's class name; nothing here needs signals.
 class SampleBankMenu : public QObject {
-public:
+  public:
     explicit SampleBankMenu(ArayüzKalıp& window);
 
     // The menu handlers: item `index` (2..9) checked alone, its factor index / 10, the bank
@@ -25,7 +25,7 @@ public:
 
     const LevelFactors& Factors() const { return factors_; }
 
-private:
+  private:
     ArayüzKalıp& window_;
     LevelFactors factors_;
 };

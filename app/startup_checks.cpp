@@ -5,8 +5,8 @@
 #include <QString>
 
 #ifdef _WIN32
-#include <windows.h>
 #include <timeapi.h>
+#include <windows.h>
 #endif
 
 #include "app/message_box.h"

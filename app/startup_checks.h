@@ -11,7 +11,7 @@ namespace ritmora {
 // a copy that crashed is recovered: the file names the process that made it, and a process that
 // no longer runs holds nothing.
 class SingleInstanceLock {
-public:
+  public:
     static constexpr const char* kFileName = "ritmora.lock";
 
     enum class Outcome {
@@ -27,7 +27,7 @@ public:
     Outcome TryAcquire();
     bool IsHeld() const { return lock_.isLocked(); }
 
-private:
+  private:
     QLockFile lock_;
 };
 
@@ -43,7 +43,7 @@ bool RunStartupChecks(SingleInstanceLock& instance, QSize screen);
 // The finest period of the system timer for the life of this object (Windows; elsewhere the
 // precise Qt timers need nothing).
 class SystemTimerResolution {
-public:
+  public:
     SystemTimerResolution();
     ~SystemTimerResolution();
     SystemTimerResolution(const SystemTimerResolution&) = delete;
@@ -52,7 +52,7 @@ public:
     // The period requested in milliseconds, 0 when none was.
     unsigned PeriodMs() const { return periodMs_; }
 
-private:
+  private:
     unsigned periodMs_ = 0;
 };
 

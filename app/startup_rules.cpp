@@ -16,10 +16,14 @@ StartupRefusal DecideStartup(bool anotherCopyRuns, int screenWidth, int screenHe
 const std::string& StartupRefusalText(StartupRefusal refusal) {
     static const std::string none;
     switch (refusal) {
-        case StartupRefusal::AlreadyRunning: return AlreadyRunningText();
-        case StartupRefusal::ScreenTooNarrow: return ScreenTooNarrowText();
-        case StartupRefusal::ScreenTooLow: return ScreenTooLowText();
-        case StartupRefusal::None: break;
+        case StartupRefusal::AlreadyRunning:
+            return AlreadyRunningText();
+        case StartupRefusal::ScreenTooNarrow:
+            return ScreenTooNarrowText();
+        case StartupRefusal::ScreenTooLow:
+            return ScreenTooLowText();
+        case StartupRefusal::None:
+            break;
     }
     return none;
 }

@@ -50,7 +50,7 @@ TEST(StartupRules, TemporarySoundFileNames) {
 }
 
 class ShutdownFiles : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         std::random_device seed;
         root_ = fs::temp_directory_path() / ("ritmora-shutdown-" + std::to_string(seed()));

@@ -17,7 +17,7 @@
 namespace ritmora::testing {
 
 class PlaybackFixture : public WindowFixture {
-protected:
+  protected:
     void SetUp() override {
         WindowFixture::SetUp();
         ASSERT_TRUE(Window().StartedOk());

@@ -12,7 +12,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class UsulPlayback : public PlaybackFixture {
-protected:
+  protected:
     // The picture as it was before the start, with stroke k's circle drawn.
     QImage WithMarker(QImage picture, int stroke) {
         const UsulSchedule& s = panel->Schedule();
@@ -166,7 +166,7 @@ TEST_F(UsulPlayback, ClosingTheWindowSilencesIt) {
 
 // Once against a real sound server when one is there (tools/run-tests starts a null sink).
 class UsulPlaybackOnServer : public UsulPlayback {
-protected:
+  protected:
     void SetUp() override {
         if (qEnvironmentVariableIsEmpty("PULSE_SERVER") || !Player::HasAudioOutput()) {
             GTEST_SKIP() << "no audio server";

@@ -108,8 +108,7 @@ TEST_F(SoundStartup, UnwritableBankShowsMessage13AndEndsTheProgram) {
     ASSERT_TRUE(Window().isVisible());
     TriggerMenu("Mn_Oseviye(5)");
     ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(Messages().back().text,
-              QString::fromStdString(MessageText(Language::Turkish, 13)));
+    EXPECT_EQ(Messages().back().text, QString::fromStdString(MessageText(Language::Turkish, 13)));
     EXPECT_FALSE(Window().isVisible());
 }
 
@@ -119,14 +118,13 @@ TEST_F(SoundStartup, UnwritableBankAtStartReportsFailure) {
     ClearMessages();
     EXPECT_FALSE(InstallSampleBankMenu(Window()));
     ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(Messages().back().text,
-              QString::fromStdString(MessageText(Language::Turkish, 13)));
+    EXPECT_EQ(Messages().back().text, QString::fromStdString(MessageText(Language::Turkish, 13)));
 }
 
 // ---- Single instance and screen.
 
 class StartupChecks : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
         folder = fs::path(dir_.path().toStdString());
