@@ -80,10 +80,10 @@ void ArayüzKalıp::FormLoad() {
 
     LibraryOpenResult opened = UsulLibrary::EnsureAndOpen(model_.dataFolder, DefaultLibraryBytes());
     if (!opened.library) {
-        ShowMessageBox({this, QString::fromStdString(ApplicationTitle(Language::Turkish)),
-                        QString::fromStdString(
-                            LibraryOpenFailureText(opened.status, opened.path, true)),
-                        false});
+        ShowMessageBox(
+            {this, QString::fromStdString(ApplicationTitle(Language::Turkish)),
+             QString::fromStdString(LibraryOpenFailureText(opened.status, opened.path, true)),
+             false});
         startedOk_ = false;
         return;
     }
@@ -122,9 +122,8 @@ void ArayüzKalıp::WireHandlers() {
     connect(c.PicBirimNota, &PictureBox::clicked, this, [this] { PicBirimNota_Click(); });
     connect(c.VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
     for (QAction* item : c.Mn_birimItems) {
-        connect(item, &QAction::triggered, this, [this, item] {
-            controls_.Text3->setText(item->text());
-        });
+        connect(item, &QAction::triggered, this,
+                [this, item] { controls_.Text3->setText(item->text()); });
     }
 }
 

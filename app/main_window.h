@@ -23,7 +23,7 @@ namespace ritmora {
 // No Q_OBJECT: moc cannot read a class name with Turkish letters. The window needs no signals
 // of its own; its handlers are connected with lambdas.
 class ArayüzKalıp : public QMainWindow {
-public:
+  public:
     // Builds the window and runs the start-up: Turkish texts, the library opened (created from
     // the default copy when missing), the saved colour, the unit note, the empty staff. When the
     // library cannot be opened the reason is shown and StartedOk() is false: the program ends.
@@ -103,10 +103,10 @@ public:
     void VScroll1_Change();     // "= BpM" in Label5
     void PaintUnitNoteBox();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     // window_layout.cpp
     void BuildControls();
     void BuildBand(QWidget* area);

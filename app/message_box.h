@@ -10,7 +10,7 @@ namespace ritmora {
 
 struct MessageRequest {
     QWidget* parent = nullptr;
-    QString title;          // the application title in force
+    QString title;  // the application title in force
     QString text;
     bool question = false;  // OK and Cancel with Cancel the default; else OK only
 };

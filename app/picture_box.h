@@ -9,7 +9,7 @@ namespace ritmora {
 
 class PictureBox : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PictureBox(const QString& name, QWidget* parent = nullptr);
 
     QImage& Picture() { return picture_; }
@@ -17,16 +17,16 @@ public:
     // A new image of the widget's size filled with `colour`.
     void ClearPicture(const QColor& colour);
 
-signals:
+  signals:
     void pressed(Qt::MouseButton button, int x, int y);
     void clicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QImage picture_;
 };
 

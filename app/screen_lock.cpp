@@ -57,10 +57,18 @@ void ArayüzKalıp::EkranKiliti(int durum) {
         QObject* control = Control(step.control);
         if (control == nullptr) continue;
         switch (step.action) {
-            case LockAction::kEnable: SetEnabled(control, true); break;
-            case LockAction::kDisable: SetEnabled(control, false); break;
-            case LockAction::kShow: SetVisible(control, true); break;
-            case LockAction::kHide: SetVisible(control, false); break;
+            case LockAction::kEnable:
+                SetEnabled(control, true);
+                break;
+            case LockAction::kDisable:
+                SetEnabled(control, false);
+                break;
+            case LockAction::kShow:
+                SetVisible(control, true);
+                break;
+            case LockAction::kHide:
+                SetVisible(control, false);
+                break;
         }
     }
 }

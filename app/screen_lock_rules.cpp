@@ -6,14 +6,14 @@ namespace ritmora {
 namespace {
 
 constexpr std::string_view kFixedSlotLockSet[] = {
-    "But_Sil",    "But_kaydet", "But_Temizle",    "But_optimize",
-    "But_uzat",   "But_kısalt", "But_mertebe(0)", "But_mertebe(1)",
+    "But_Sil",  "But_kaydet", "But_Temizle",    "But_optimize",
+    "But_uzat", "But_kısalt", "But_mertebe(0)", "But_mertebe(1)",
 };
 
 // The plan panel in the order plan playback locks and unlocks it.
 constexpr std::string_view kPlanPanelSet[] = {
-    "File1",    "Picture2", "Command4", "Command5", "Command10", "Command2", "Text14",
-    "Text9",    "Command8", "Option2",  "Option3",  "Option4",   "List3",
+    "File1", "Picture2", "Command4", "Command5", "Command10", "Command2", "Text14",
+    "Text9", "Command8", "Option2",  "Option3",  "Option4",   "List3",
 };
 
 void AddFixedSlotLock(ScreenLockPlan& plan, int currentSlot) {

@@ -10,9 +10,9 @@ namespace ritmora {
 
 enum class Sweep {
     kNone,
-    kDisableAll,             // every control, timers and menus included
-    kEnableAllButTimers,     // every control that is not a timer (no timer is ever started)
-    kDisableAllButOne,       // every control except the one named in sweepException
+    kDisableAll,          // every control, timers and menus included
+    kEnableAllButTimers,  // every control that is not a timer (no timer is ever started)
+    kDisableAllButOne,    // every control except the one named in sweepException
 };
 
 enum class LockAction { kEnable, kDisable, kShow, kHide };

@@ -151,14 +151,18 @@ const char* const kEnglishExampleLines[] = {
     "Beat information for HUSEYNI PESHREV of Lavta-player Tavron:",
     "",
     "-The usul of the composition is the 32/4 meter Muhammes.",
-    "-Tempo is 84 beats per minute in quarter note resolution from the beginning of the piece to the end.",
-    "-Each hane (movement) is composed of 2 measures (16 times Duyek usul) and is without repetition, ",
+    "-Tempo is 84 beats per minute in quarter note resolution from the beginning of the piece to "
+    "the end.",
+    "-Each hane (movement) is composed of 2 measures (16 times Duyek usul) and is without "
+    "repetition, ",
     "-While the Teslim (coda) is 1 measure (8 times Duyek usul) and is reprised.",
     "",
     "An usul work plan of the piece:",
     "- Let the composition be executed as just the 1st hane (movement) and teslim (coda).",
     "- Let the last Duyek usul in the reprised coda be the final measure.",
-    "- Let the tempo drop down to 50 beats per minute towards the final is within the last measure (i.e. let the tempo decelerate down to the specified pace onward from the 49th beat circle in the velveleli (filled-beat) Muhammes usul whose slot number is 165 in the Usul list).",
+    "- Let the tempo drop down to 50 beats per minute towards the final is within the last measure "
+    "(i.e. let the tempo decelerate down to the specified pace onward from the 49th beat circle in "
+    "the velveleli (filled-beat) Muhammes usul whose slot number is 165 in the Usul list).",
     "",
     "THIS WORK PLAN WILL BE INDICATED AS SPECIFIED BELOW",
 };
@@ -167,14 +171,17 @@ const char* const kTurkishExampleLines[] = {
     "",
     "Lavtacı Tavron'un HÜSEYNİ PEŞREVİ'nin darp bilgileri:",
     "- Eserin usulü 32/4 lük Muhammes'tir. ",
-    "- Metronom değeri parçanın başından sonuna kadar dörtlük birim nota çözünürlüğünde dakikada 84 vuruştur. ",
+    "- Metronom değeri parçanın başından sonuna kadar dörtlük birim nota çözünürlüğünde dakikada "
+    "84 vuruştur. ",
     "- Hanelerin herbiri 2 ölçü (16 adet Düyek) ve dönüşsüz olup, ",
     "- Teslim 1 mezür (8 adet düyek) ve dönüşlüdür. ",
     "",
     "Esere dair bir usul meşk planı:",
     "- Eser sadece birinci hane ve teslim olarak icra edilsin.",
     "-Teslimin tekrarında son Düyek bitiş ölçüsü olsun.",
-    "- Bitiş ölçüsünde karara giderken metronom dakikada dakikada 50 vuruşa düşsün (usul listesinde 165 numaralı velveleli Muhammes usulünün 49. darp halkasından itibaren tempo belirtilen hıza insin).",
+    "- Bitiş ölçüsünde karara giderken metronom dakikada dakikada 50 vuruşa düşsün (usul "
+    "listesinde 165 numaralı velveleli Muhammes usulünün 49. darp halkasından itibaren tempo "
+    "belirtilen hıza insin).",
     "",
     "BU MEŞK PLANI AŞAĞIDA GÖSTERİLDİĞİ GİBİ BELİRTİLİR.",
 };
@@ -199,10 +206,10 @@ MessageArray BuildTable(const char* const (&messages)[kMessageCount], std::strin
 }
 
 const MessageArray& Table(Language language) {
-    static const MessageArray english = BuildTable(kEnglishMessages, JoinLines(kEnglishHelpLines),
-                                                   JoinLines(kEnglishAboutLines));
-    static const MessageArray turkish = BuildTable(kTurkishMessages, JoinLines(kTurkishHelpLines),
-                                                   JoinLines(kTurkishAboutLines));
+    static const MessageArray english =
+        BuildTable(kEnglishMessages, JoinLines(kEnglishHelpLines), JoinLines(kEnglishAboutLines));
+    static const MessageArray turkish =
+        BuildTable(kTurkishMessages, JoinLines(kTurkishHelpLines), JoinLines(kTurkishAboutLines));
     return language == Language::English ? english : turkish;
 }
 

@@ -40,8 +40,8 @@ std::optional<long long> ExpectedTotalFromBoxes(std::string_view beatsBox,
                                                 std::string_view mertebeBox) {
     const long long mertebe = BoxNumber(mertebeBox);
     if (mertebe == 0) return std::nullopt;
-    const double expected = 64.0 / static_cast<double>(mertebe) *
-                            static_cast<double>(BoxNumber(beatsBox));
+    const double expected =
+        64.0 / static_cast<double>(mertebe) * static_cast<double>(BoxNumber(beatsBox));
     return RoundHalfEven(expected);
 }
 
@@ -54,9 +54,12 @@ Completeness CompareTotals(long long expectedTotal, long long totalDuration) {
 
 int StatusMessage(Completeness status) {
     switch (status) {
-        case Completeness::kShort: return 18;
-        case Completeness::kMatch: return 17;
-        case Completeness::kExceed: return 16;
+        case Completeness::kShort:
+            return 18;
+        case Completeness::kMatch:
+            return 17;
+        case Completeness::kExceed:
+            return 16;
     }
     return 0;
 }

@@ -75,14 +75,14 @@ struct WindowControls {
     QPushButton* But_baskı = nullptr;
 
     // Buttons of the plan mode.
-    QPushButton* Command1 = nullptr;  // pause / continue
-    QToolButton* Command2 = nullptr;  // help (question-mark icon)
-    QPushButton* Command3 = nullptr;  // stop
-    QPushButton* Command4 = nullptr;  // start
-    QPushButton* Command5 = nullptr;  // delete plan
-    QPushButton* Command8 = nullptr;  // save plan
-    QPushButton* Command10 = nullptr; // new plan
-    QToolButton* Image3 = nullptr;    // closes the help panel
+    QPushButton* Command1 = nullptr;   // pause / continue
+    QToolButton* Command2 = nullptr;   // help (question-mark icon)
+    QPushButton* Command3 = nullptr;   // stop
+    QPushButton* Command4 = nullptr;   // start
+    QPushButton* Command5 = nullptr;   // delete plan
+    QPushButton* Command8 = nullptr;   // save plan
+    QPushButton* Command10 = nullptr;  // new plan
+    QToolButton* Image3 = nullptr;     // closes the help panel
 
     // Options: Option1[0..2] are items 1..3 (Kudüm, Bendir, Def).
     std::array<QRadioButton*, 3> Option1{};
@@ -120,9 +120,9 @@ struct WindowControls {
     std::array<QAction*, 8> Mn_Zseviye{};
 
     // Popup menus.
-    QMenu* Mn_edit = nullptr;                 // note menu
+    QMenu* Mn_edit = nullptr;  // note menu
     std::array<QAction*, 15> Mn_editNota{};
-    QMenu* Mn_metinler = nullptr;             // syllable menu
+    QMenu* Mn_metinler = nullptr;  // syllable menu
     std::array<QAction*, 9> Mn_metin{};
     QMenu* Mn_birim = nullptr;                // denominator menu
     std::array<QAction*, 5> Mn_birimItems{};  // ikilik, dörtlük, sekizlik, onaltılık, otuzikilik

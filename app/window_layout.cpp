@@ -119,7 +119,8 @@ void ArayüzKalıp::BuildControls() {
 
     // The sweep of the screen states reaches every named control, menus and timers included.
     for (QWidget* widget : area->findChildren<QWidget*>()) {
-        if (!widget->objectName().isEmpty() && widget->objectName() != QLatin1String("drawingArea") &&
+        if (!widget->objectName().isEmpty() &&
+            widget->objectName() != QLatin1String("drawingArea") &&
             !widget->objectName().startsWith(QLatin1String("qt_"))) {
             RegisterControl(widget);
         }
@@ -400,7 +401,8 @@ void ArayüzKalıp::DrawMetronomeGrid() {
     font.setPointSizeF(6.5);
     painter.setFont(font);
     painter.setPen(QColor(160, 160, 160));
-    for (int row = 0; row <= 4; ++row) painter.drawLine(0, row * 17 - (row == 4), 169, row * 17 - (row == 4));
+    for (int row = 0; row <= 4; ++row)
+        painter.drawLine(0, row * 17 - (row == 4), 169, row * 17 - (row == 4));
     for (int column = 0; column <= 10; ++column) {
         painter.drawLine(column * 17 - (column == 10), 0, column * 17 - (column == 10), 66);
     }
@@ -444,10 +446,11 @@ void ArayüzKalıp::renklendir(std::uint8_t red, std::uint8_t green, std::uint8_
     centralWidget()->setAutoFillBackground(true);
     const WindowControls& c = controls_;
     for (QWidget* widget : std::initializer_list<QWidget*>{
-             c.Label4, c.Label5, c.Label1, c.Label7, c.Label2, c.Label9, c.Label3, c.Frame1,
-             c.Frame2, c.Frame3, c.Frame4, c.Frame6, c.Frame7, c.Frame8, c.Frame5, c.Frame9,
-             c.Frame10, c.Picture3, c.Frame12, c.Frame13, c.Frame14, c.Option1[0], c.Option1[1],
-             c.Option1[2], c.Option2, c.Option3, c.Option4, c.PicBirimNota}) {
+             c.Label4,  c.Label5,  c.Label1,  c.Label7,      c.Label2,     c.Label9,
+             c.Label3,  c.Frame1,  c.Frame2,  c.Frame3,      c.Frame4,     c.Frame6,
+             c.Frame7,  c.Frame8,  c.Frame5,  c.Frame9,      c.Frame10,    c.Picture3,
+             c.Frame12, c.Frame13, c.Frame14, c.Option1[0],  c.Option1[1], c.Option1[2],
+             c.Option2, c.Option3, c.Option4, c.PicBirimNota}) {
         paint(widget);
     }
     PaintUnitNoteBox();

@@ -48,8 +48,9 @@ TEST(MessageTable, PlanLineMessagesEndReadyForTheLineNumber) {
 
 TEST(MessageTable, HelpAndAboutAreJoinedWithCrLf) {
     const std::string& help = MessageText(Language::English, kHelpMessage);
-    EXPECT_TRUE(help.starts_with("Read the textfile 'ReadMe.doc' at your workdirectory to learn "
-                                 "how to use this program.\r\n"));
+    EXPECT_TRUE(
+        help.starts_with("Read the textfile 'ReadMe.doc' at your workdirectory to learn "
+                         "how to use this program.\r\n"));
     EXPECT_NE(help.find("@ritmora.invalid"), std::string::npos);
     EXPECT_NE(MessageText(Language::Turkish, kHelpMessage).find("@ritmora.invalid"),
               std::string::npos);
@@ -105,8 +106,9 @@ TEST(ExampleDescription, LineCountsAndJoins) {
     };
     EXPECT_EQ(countLines(english), 13);
     EXPECT_EQ(countLines(turkish), 14);
-    EXPECT_TRUE(english.starts_with("Beat information for HUSEYNI PESHREV of Lavta-player "
-                                    "Tavron:\r\n\r\n-The usul"));
+    EXPECT_TRUE(
+        english.starts_with("Beat information for HUSEYNI PESHREV of Lavta-player "
+                            "Tavron:\r\n\r\n-The usul"));
     EXPECT_TRUE(turkish.ends_with("\r\n\r\nBU MEŞK PLANI AŞAĞIDA GÖSTERİLDİĞİ GİBİ BELİRTİLİR."));
     EXPECT_NE(turkish.find("dakikada dakikada 50"), std::string::npos);
 }

@@ -7,7 +7,7 @@ namespace ritmora::testing {
 namespace {
 
 class LibraryPanel : public WindowFixture {
-protected:
+  protected:
     QString Message(int index) {
         return QString::fromStdString(MessageText(Window().language(), index));
     }
@@ -225,7 +225,7 @@ TEST_F(LibraryPanel, ReferenceTablePrintsFiveColumns) {
 }
 
 class RealBoxes : public WindowFixture {
-public:
+  public:
     RealBoxes() { useRealMessageBoxes = true; }
 };
 

@@ -8,7 +8,7 @@ namespace ritmora::testing {
 namespace {
 
 class NotationPanel : public WindowFixture {
-protected:
+  protected:
     // Dark pixels (ink, and the dark cores of anti-aliased text) in [x0, x1] x [y0, y1].
     int InkIn(int x0, int y0, int x1, int y1) {
         const QImage picture = Picture();

@@ -7,7 +7,7 @@ namespace ritmora::testing {
 namespace {
 
 class ScreenLock : public WindowFixture {
-protected:
+  protected:
     std::map<QString, bool> EnabledFlags() {
         std::map<QString, bool> flags;
         for (QObject* control : Window().RegisteredControls()) {
@@ -15,9 +15,8 @@ protected:
         }
         return flags;
     }
-    const char* const kLockSet[8] = {"But_Sil",    "But_kaydet",   "But_Temizle",
-                                     "But_optimize", "But_uzat",   "But_kısalt",
-                                     "But_mertebe(0)", "But_mertebe(1)"};
+    const char* const kLockSet[8] = {"But_Sil",  "But_kaydet", "But_Temizle",    "But_optimize",
+                                     "But_uzat", "But_kısalt", "But_mertebe(0)", "But_mertebe(1)"};
 };
 
 TEST_F(ScreenLock, EditingStateLocksTheFixedSlotButtonsOnly) {
@@ -71,9 +70,9 @@ TEST_F(ScreenLock, OtherStateNumbersChangeNothing) {
 
 TEST_F(ScreenLock, PlanStatesSwapThePlanPanelAndItsPlayButtons) {
     Window().EkranKiliti(8);
-    for (const char* name : {"File1", "Picture2", "Command4", "Command5", "Command10", "Command2",
-                             "Text14", "Text9", "Command8", "Option2", "Option3", "Option4",
-                             "List3"}) {
+    for (const char* name :
+         {"File1", "Picture2", "Command4", "Command5", "Command10", "Command2", "Text14", "Text9",
+          "Command8", "Option2", "Option3", "Option4", "List3"}) {
         EXPECT_FALSE(IsEnabled(name)) << name;
     }
     EXPECT_TRUE(IsEnabled("Command1"));

@@ -29,9 +29,9 @@ TEST_F(Screenshots, MainStates) {
     Controls().Picture1->hide();
     Controls().Picture4->show();
     Window().SabitListeYap();
-    for (QWidget* frame : {static_cast<QWidget*>(Controls().Frame5),
-                           static_cast<QWidget*>(Controls().Frame10),
-                           static_cast<QWidget*>(Controls().Frame9)}) {
+    for (QWidget* frame :
+         {static_cast<QWidget*>(Controls().Frame5), static_cast<QWidget*>(Controls().Frame10),
+          static_cast<QWidget*>(Controls().Frame9)}) {
         frame->move(frame->x(), frame->y() - 165);
     }
     save("plan_panels");

@@ -26,17 +26,17 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QToolButton>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -59,7 +59,7 @@ struct ShownMessage {
 };
 
 class WindowFixture : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
         folder = std::filesystem::path(dir_.path().toStdString());
@@ -174,7 +174,7 @@ protected:
     std::vector<std::uint8_t> libraryBytes;  // empty: the default library
     bool useRealMessageBoxes = false;
 
-private:
+  private:
     QTemporaryDir dir_;
     std::unique_ptr<ArayüzKalıp> window_;
     std::vector<ShownMessage> messages_;

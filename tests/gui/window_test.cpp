@@ -13,18 +13,24 @@ namespace {
 class WindowStart : public WindowFixture {};
 
 const char* const kNamedControls[] = {
-    "Picture1", "Picture2", "Picture3", "Picture4", "Picture5", "Picture8", "PicBirimNota",
-    "imajPenceresi", "Text1", "Text2", "Text3", "Text4", "Text5", "Text9", "Text14", "Label1",
-    "Label2", "Label3", "Label4", "Label5", "Label7", "Label9", "List1", "List2", "List3", "File1",
-    "But_yükle", "But_önceki", "But_sonraki", "But_kaydet", "But_farklı", "But_Sil",
-    "But_Temizle", "But_optimize", "But_kısalt", "But_uzat", "But_mertebe(0)", "But_mertebe(1)",
-    "But_Baslat", "But_Dur", "But_JPG", "But_baskı", "Command1", "Command2", "Command3",
-    "Command4", "Command5", "Command8", "Command10", "Option1(1)", "Option1(2)", "Option1(3)",
-    "Option2", "Option3", "Option4", "Frame1", "Frame2", "Frame3", "Frame4", "Frame5", "Frame7",
-    "Frame9", "Frame10", "Frame12", "Frame13", "Frame14", "VScroll1", "Image3", "TimerWav",
-    "Mn_Lisanlar", "Mn_yardm", "Mn_bilgi", "Mn_volüm", "Mn_orta", "Mn_zayıf", "Mn_RenkZemin",
-    "Mn_Oseviye(2)", "Mn_Zseviye(9)", "Mn_edit", "Mn_editNota(0)", "Mn_editNota(14)",
-    "Mn_metinler", "Mn_metin(8)", "Mn_birim", "ikilik", "otuzikilik",
+    "Picture1",        "Picture2",       "Picture3",       "Picture4",     "Picture5",
+    "Picture8",        "PicBirimNota",   "imajPenceresi",  "Text1",        "Text2",
+    "Text3",           "Text4",          "Text5",          "Text9",        "Text14",
+    "Label1",          "Label2",         "Label3",         "Label4",       "Label5",
+    "Label7",          "Label9",         "List1",          "List2",        "List3",
+    "File1",           "But_yükle",      "But_önceki",     "But_sonraki",  "But_kaydet",
+    "But_farklı",      "But_Sil",        "But_Temizle",    "But_optimize", "But_kısalt",
+    "But_uzat",        "But_mertebe(0)", "But_mertebe(1)", "But_Baslat",   "But_Dur",
+    "But_JPG",         "But_baskı",      "Command1",       "Command2",     "Command3",
+    "Command4",        "Command5",       "Command8",       "Command10",    "Option1(1)",
+    "Option1(2)",      "Option1(3)",     "Option2",        "Option3",      "Option4",
+    "Frame1",          "Frame2",         "Frame3",         "Frame4",       "Frame5",
+    "Frame7",          "Frame9",         "Frame10",        "Frame12",      "Frame13",
+    "Frame14",         "VScroll1",       "Image3",         "TimerWav",     "Mn_Lisanlar",
+    "Mn_yardm",        "Mn_bilgi",       "Mn_volüm",       "Mn_orta",      "Mn_zayıf",
+    "Mn_RenkZemin",    "Mn_Oseviye(2)",  "Mn_Zseviye(9)",  "Mn_edit",      "Mn_editNota(0)",
+    "Mn_editNota(14)", "Mn_metinler",    "Mn_metin(8)",    "Mn_birim",     "ikilik",
+    "otuzikilik",
 };
 
 TEST_F(WindowStart, OpensInTurkishWithAnEmptyStaffAndNothingLoaded) {
@@ -80,8 +86,8 @@ TEST_F(WindowStart, EveryNamedControlExistsOnceAndTheBandIsReadable) {
     const int innerHeight = Window().InnerHeight();
     // The band's frames and buttons stand side by side without overlapping, inside the window.
     std::vector<QWidget*> band;
-    for (QWidget* child : Window().centralWidget()->findChildren<QWidget*>(
-             QString(), Qt::FindDirectChildrenOnly)) {
+    for (QWidget* child :
+         Window().centralWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         const int y = child->y();
         if (child->isVisible() && y >= innerHeight - 100 && y < innerHeight) band.push_back(child);
     }
@@ -91,7 +97,8 @@ TEST_F(WindowStart, EveryNamedControlExistsOnceAndTheBandIsReadable) {
         EXPECT_LE(band[i]->geometry().right(), 1023);
         for (std::size_t j = i + 1; j < band.size(); ++j) {
             EXPECT_FALSE(band[i]->geometry().intersects(band[j]->geometry()))
-                << band[i]->objectName().toStdString() << " " << band[j]->objectName().toStdString();
+                << band[i]->objectName().toStdString() << " "
+                << band[j]->objectName().toStdString();
         }
     }
     // Captions fit their buttons in both languages.
@@ -100,8 +107,8 @@ TEST_F(WindowStart, EveryNamedControlExistsOnceAndTheBandIsReadable) {
             if (button->objectName().isEmpty() || button->text().isEmpty()) continue;
             const int needed = button->fontMetrics().horizontalAdvance(button->text()) +
                                (qobject_cast<QRadioButton*>(button) ? 22 : 8);
-            EXPECT_LE(needed, button->width()) << button->objectName().toStdString() << " "
-                                               << button->text().toStdString();
+            EXPECT_LE(needed, button->width())
+                << button->objectName().toStdString() << " " << button->text().toStdString();
         }
         for (QGroupBox* frame : Window().findChildren<QGroupBox*>()) {
             EXPECT_LE(frame->fontMetrics().horizontalAdvance(frame->title()) + 8, frame->width())
@@ -187,7 +194,7 @@ TEST_F(WindowStart, NoteMenuShowsPicturesAndTwoTexts) {
 }
 
 class BrokenLibrary : public WindowFixture {
-public:
+  public:
     BrokenLibrary() { libraryBytes.assign(1000, 0); }  // not 256 records: refused, untouched
 };
 
