@@ -16,7 +16,7 @@ namespace ritmora {
 class ArayüzKalıp;
 
 class EditorKeeper {
-public:
+  public:
     explicit EditorKeeper(ArayüzKalıp& window) : window_(window) {}
 
     // Takes a copy of the editor's usul and its picture (once; a second call keeps the first).
@@ -28,7 +28,7 @@ public:
     // the copy.
     void Restore();
 
-private:
+  private:
     struct Snapshot {
         UsulRecord usul;
         int slot = 0;

@@ -74,8 +74,7 @@ QImage DrawSavedPlansExample(QSize size, Language language, const QFont& listFon
         if (line.bottom() > inside.bottom()) break;
         if (row == 0) painter.fillRect(line, kSelection);
         painter.setPen(row == 0 ? Qt::white : Qt::black);
-        painter.drawText(line.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                         files[row]);
+        painter.drawText(line.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, files[row]);
     }
     painter.setFont(captionFont);
     const int gap = 5;
@@ -121,9 +120,9 @@ QImage DrawSequencesExample(QSize size, Language language, const QFont& listFont
     const int lineHeight = painter.fontMetrics().height();
     const QStringList lines = ExamplePlanLines();
     for (int row = 0; row < lines.size(); ++row) {
-        painter.drawText(QRect(inside.left(), inside.top() + row * lineHeight, inside.width(),
-                               lineHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter, lines[row]);
+        painter.drawText(
+            QRect(inside.left(), inside.top() + row * lineHeight, inside.width(), lineHeight),
+            Qt::AlignLeft | Qt::AlignVCenter, lines[row]);
     }
     return picture;
 }

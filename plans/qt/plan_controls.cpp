@@ -10,8 +10,8 @@
 #include <QToolButton>
 
 #include "app/main_window.h"
-#include "playback/qt/player.h"
 #include "plans/qt/example_pictures.h"
+#include "playback/qt/player.h"
 
 namespace ritmora {
 namespace {

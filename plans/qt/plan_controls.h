@@ -21,7 +21,7 @@ class ArayüzKalıp;
 class Player;
 
 class PlanControls : public QObject {
-public:
+  public:
     // Shares the player already in the window (the usul playback's, when that is installed
     // first); else makes the window's player, named "zemo".
     explicit PlanControls(ArayüzKalıp& window);
@@ -36,7 +36,7 @@ public:
     // Redraws the help panel's two example pictures in the window's language.
     void DrawExamplePictures();
 
-private:
+  private:
     void Wire();
 
     ArayüzKalıp& window_;

@@ -60,8 +60,8 @@ void PlanPanel::RefreshFileList() {
     list->clear();
     for (const std::filesystem::path& file : ListPlanFiles(PlanFolder())) {
         const std::u8string name = file.filename().u8string();
-        list->addItem(Utf8(std::string_view(reinterpret_cast<const char*>(name.data()),
-                                            name.size())));
+        list->addItem(
+            Utf8(std::string_view(reinterpret_cast<const char*>(name.data()), name.size())));
     }
     list->setCurrentRow(-1);
 }
@@ -72,8 +72,7 @@ void PlanPanel::File1_Click() {
     OpenPlanText();
     PasajSırala();
     // A file edited outside the program meets the rules of saving again.
-    const PlanReadResult check =
-        ReadPlanForRendering(ReadPlanFileText(*file), window_.Library());
+    const PlanReadResult check = ReadPlanForRendering(ReadPlanFileText(*file), window_.Library());
     if (check.messageIndex != 0) ShowPlanFault(window_, check.messageIndex, check.line);
 }
 
@@ -85,8 +84,7 @@ void PlanPanel::OpenPlanText() {
     }
     const WindowControls& c = window_.Controls();
     c.Text14->setPlainText(ForTextBox(ReadPlanFileText(*file)));
-    c.Text9->setText(
-        Utf8(PlanNameFromFileName(c.File1->currentItem()->text().toStdString())));
+    c.Text9->setText(Utf8(PlanNameFromFileName(c.File1->currentItem()->text().toStdString())));
 }
 
 void PlanPanel::PasajSırala() {

@@ -11,7 +11,7 @@ namespace ritmora {
 class ArayüzKalıp;
 
 class PlanPanel {
-public:
+  public:
     PlanPanel(ArayüzKalıp& window, PlanState& plan) : window_(window), plan_(plan) {}
 
     // Where plans live: the data folder's vlvl.
@@ -32,7 +32,7 @@ public:
     void Command10_Click();  // new plan
     void Command5_Click();   // delete the selected plan, without asking
 
-private:
+  private:
     void FillPassageList();
 
     ArayüzKalıp& window_;

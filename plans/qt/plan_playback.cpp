@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
+#include <cmath>
 #include <set>
 #include <system_error>
 
@@ -16,13 +17,13 @@
 #include "notation/geometry.h"
 #include "notation/qt/notation_view.h"
 #include "notation/transforms.h"
-#include "playback/qt/player.h"
-#include "playback/qt/timers.h"
-#include "playback/schedule.h"
 #include "plans/plan_file.h"
 #include "plans/qt/editor_keeper.h"
 #include "plans/qt/panel_support.h"
 #include "plans/qt/plan_panel.h"
+#include "playback/qt/player.h"
+#include "playback/qt/timers.h"
+#include "playback/schedule.h"
 #include "sound/plan_renderer.h"
 
 namespace ritmora {
@@ -99,8 +100,8 @@ void PlanPlayback::DataYapEser() {
         return;
     }
     if (!rendered.written) {
-        ShowPlanText(window_, PlanFileFailureText(window_, PlanFileAction::kWrite,
-                                                  rendered.writeError));
+        ShowPlanText(window_,
+                     PlanFileFailureText(window_, PlanFileAction::kWrite, rendered.writeError));
         window_.EkranKiliti(kPlanStoppedState);
         return;
     }
@@ -152,11 +153,28 @@ void PlanPlayback::PlayerStarted() {
 void PlanPlayback::ArmTimers(int fromMs) {
     lastSchedule_ = {fromMs, PlanEndTimerMs(plan_.PlayDurationMs, fromMs),
                      PassageTimers(plan_.PassageEndMs, fromMs)};
-    timers_->Arm(TimerFamily::PlanEnd, 1, lastSchedule_.endMs, [this] { PlanEndTimerProc(); });
+    ArmFollowing(TimerFamily::PlanEnd, 1, plan_.PlayDurationMs, lastSchedule_.endMs);
     for (const TimerDue& due : lastSchedule_.passages) {
-        const int id = due.id;
-        timers_->Arm(TimerFamily::Passage, id, due.dueMs, [this, id] { PassageTimerProc(id); });
+        ArmFollowing(TimerFamily::Passage, due.id,
+                     plan_.PassageEndMs[static_cast<std::size_t>(due.id - 1)], due.dueMs);
     }
+}
+
+void PlanPlayback::ArmFollowing(TimerFamily family, int id, double atMs, int dueMs) {
+    timers_->Arm(family, id, dueMs, [this, family, id, atMs] {
+        // The display follows what is heard: when the sound has fallen behind the clock (a
+        // busy sound server), the timer waits for it.
+        const double heard = player_.PositionExactMs();
+        if ((player_.IsPlaying() || player_.IsPaused()) && heard + 0.25 < atMs) {
+            ArmFollowing(family, id, atMs, static_cast<int>(std::ceil(atMs - heard)));
+            return;
+        }
+        if (family == TimerFamily::PlanEnd) {
+            PlanEndTimerProc();
+        } else {
+            PassageTimerProc(id);
+        }
+    });
 }
 
 void PlanPlayback::KillTimers() {

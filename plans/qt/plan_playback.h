@@ -5,6 +5,7 @@
 #include <QColor>
 #include <vector>
 
+#include "playback/qt/timers.h"
 #include "playback/schedule.h"
 
 #include "plans/qt/plan_state.h"
@@ -17,10 +18,9 @@ class ArayüzKalıp;
 class EditorKeeper;
 class PlanPanel;
 class Player;
-class TimerBank;
 
 class PlanPlayback {
-public:
+  public:
     // `player` is the program's one player ("zemo"); the timers are children of `owner`.
     PlanPlayback(ArayüzKalıp& window, PlanState& plan, PlanPanel& panel, EditorKeeper& keeper,
                  Player& player, QObject* owner);
@@ -50,8 +50,10 @@ public:
     TimerBank& Timers() { return *timers_; }
     Player& PlanPlayer() { return player_; }
 
-private:
+  private:
     void ArmTimers(int fromMs);
+    // Timer id of `family`, due after dueMs, for the moment the player reaches atMs.
+    void ArmFollowing(TimerFamily family, int id, double atMs, int dueMs);
     void KillTimers();
     void SetPositionColour(const QColor& colour);
     void SetPlaying(bool playing, bool paused);

@@ -1,12 +1,12 @@
 #include "plans/qt/rehearsal_view.h"
 
 #include <QCoreApplication>
-#include <algorithm>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
+#include <algorithm>
 
 #include "app/main_window.h"
 #include "app/picture_box.h"
@@ -18,9 +18,7 @@ namespace ritmora {
 
 int RehearsalView::LoweredTop() const { return window_.InnerHeight() + 2; }
 
-bool RehearsalView::IsRaised() const {
-    return window_.Controls().Frame5->y() != LoweredTop();
-}
+bool RehearsalView::IsRaised() const { return window_.Controls().Frame5->y() != LoweredTop(); }
 
 void RehearsalView::Slide(int direction) {
     // The slide holds the window, as it always has; only painting goes on meanwhile.

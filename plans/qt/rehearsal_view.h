@@ -9,7 +9,7 @@ class EditorKeeper;
 class PlanPanel;
 
 class RehearsalView {
-public:
+  public:
     // The panels rise 33 steps of 5 pixels, one step every 25 ms.
     static constexpr int kSlideSteps = 33;
     static constexpr int kSlideStepPixels = 5;
@@ -18,8 +18,8 @@ public:
     RehearsalView(ArayüzKalıp& window, PlanPanel& panel, EditorKeeper& keeper)
         : window_(window), panel_(panel), keeper_(keeper) {}
 
-    void EnterPlanMode();  // Option4 chosen
-    void LeavePlanMode();  // Option2 or Option3 chosen
+    void EnterPlanMode();   // Option4 chosen
+    void LeavePlanMode();   // Option2 or Option3 chosen
     void Command2_Click();  // show the help panel
     void Image3_Click();    // close it
 
@@ -29,7 +29,7 @@ public:
     // Tests shorten the slide; the window keeps the default.
     void SetSlideStepDelayMs(int ms) { stepDelayMs_ = ms; }
 
-private:
+  private:
     void Slide(int direction);  // -1 up, +1 down
 
     ArayüzKalıp& window_;

@@ -26,8 +26,10 @@ inline const char* const kExampleName = "Hüseyni Peşrevi Lavtacı Tavron";
 inline const char* const kExampleFile = "Huseyni Pesrevi Lavtaci Tavron.txt";
 
 class PlanFixture : public WindowFixture {
-protected:
+  protected:
     void SetUp() override {
+        hadAudioWish_ = qEnvironmentVariableIsSet("RITMORA_AUDIO");
+        audioWish_ = qgetenv("RITMORA_AUDIO");
         if (qEnvironmentVariableIsEmpty("PULSE_SERVER")) qputenv("RITMORA_AUDIO", "silent");
         WindowFixture::SetUp();
         ASSERT_TRUE(Window().StartedOk());
@@ -35,6 +37,16 @@ protected:
         plan->View().SetSlideStepDelayMs(0);
         vlvl = folder / "vlvl";
         ASSERT_TRUE(WriteSampleBank(vlvl, {}).ok());
+    }
+
+    void TearDown() override {
+        WindowFixture::TearDown();
+        // Other suites of this program choose their own output.
+        if (hadAudioWish_) {
+            qputenv("RITMORA_AUDIO", audioWish_);
+        } else {
+            qunsetenv("RITMORA_AUDIO");
+        }
     }
 
     void EnterPlanMode() { Click("Option4"); }
@@ -58,9 +70,7 @@ protected:
         return items;
     }
 
-    QStringList TextLines() {
-        return Controls().Text14->toPlainText().split(QLatin1Char('\n'));
-    }
+    QStringList TextLines() { return Controls().Text14->toPlainText().split(QLatin1Char('\n')); }
 
     // Selects a saved plan as the user does: a click on its line in File1.
     void OpenPlan(const QString& fileName) {
@@ -82,6 +92,10 @@ protected:
 
     PlanControls* plan = nullptr;
     std::filesystem::path vlvl;
+
+  private:
+    bool hadAudioWish_ = false;
+    QByteArray audioWish_;
 };
 
 }  // namespace ritmora::testing

@@ -18,7 +18,7 @@ namespace {
 const char* const kShortPlan = "Bir 4 1 4 120\nIki 12 1 4 120\nUc 4 1 4 120";
 
 class PlanPlaybackTest : public PlanFixture {
-protected:
+  protected:
     PlanPlayback& Playback() { return plan->Playback(); }
     Player& ThePlayer() { return Playback().PlanPlayer(); }
     TimerBank& Timers() { return Playback().Timers(); }
@@ -40,8 +40,7 @@ protected:
     bool PlaysNothing() {
         return !ThePlayer().IsOpen() && Timers().ArmedCount(TimerFamily::Passage) == 0 &&
                Timers().ArmedCount(TimerFamily::PlanEnd) == 0 && !IsEnabled("Command1") &&
-               !IsEnabled("Command3") && IsEnabled("Command4") &&
-               !Window().Model().planPlaying;
+               !IsEnabled("Command3") && IsEnabled("Command4") && !Window().Model().planPlaying;
     }
 };
 
@@ -161,9 +160,9 @@ TEST_F(PlanPlaybackTest, StopResetsThePanel) {
     EXPECT_FALSE(Controls().Picture1->isVisible());
     EXPECT_FALSE(Controls().Picture5->isVisible());
     EXPECT_TRUE(Controls().Picture4->isVisible());
-    for (const char* name : {"File1", "Picture2", "Command4", "Command5", "Command10", "Command2",
-                             "Text14", "Text9", "Command8", "Option2", "Option3", "Option4",
-                             "List3"}) {
+    for (const char* name :
+         {"File1", "Picture2", "Command4", "Command5", "Command10", "Command2", "Text14", "Text9",
+          "Command8", "Option2", "Option3", "Option4", "List3"}) {
         EXPECT_TRUE(IsEnabled(name)) << name;
     }
     const QImage bar = Controls().Picture2->Picture();
@@ -192,6 +191,22 @@ TEST_F(PlanPlaybackTest, PassageTimersFollowTheSoundToTheEnd) {
     QTRY_VERIFY_WITH_TIMEOUT(!Window().Model().planPlaying, 5000);
     EXPECT_TRUE(PlaysNothing());
     EXPECT_EQ(Controls().List3->currentRow(), 0);
+}
+
+TEST_F(PlanPlaybackTest, ThePassageDisplayWaitsForASoundThatFellBehind) {
+    Prepare("Kisa", kShortPlan, 0);
+    Click("Command4");
+    WaitForSchedule();
+    // The sound stalls (as on a busy sound server) while the clock runs on.
+    ThePlayer().Pause();
+    const int stalled = ThePlayer().PositionMs();
+    QTest::qWait(plan->Plan().PassageEndMs[0] - stalled + 300);
+    EXPECT_EQ(Controls().List3->currentRow(), 0);
+    EXPECT_TRUE(Window().Model().planPlaying);
+    ThePlayer().Resume();
+    QTRY_COMPARE_WITH_TIMEOUT(Controls().List3->currentRow(), 1, 5000);
+    EXPECT_GE(ThePlayer().PositionMs(), plan->Plan().PassageEndMs[0]);
+    Click("Command3");
 }
 
 TEST_F(PlanPlaybackTest, ASinglePassageArmsOnlyTheEndTimer) {

@@ -11,7 +11,7 @@ namespace ritmora::testing {
 namespace {
 
 class PlanRehearsalTest : public PlanFixture {
-protected:
+  protected:
     int Lowered() { return Window().InnerHeight() + 2; }
 
     QImage PictureOf(const char* name) {
@@ -82,8 +82,8 @@ TEST_F(PlanRehearsalTest, HelpPanelAndReferenceTableTakeTurns) {
     EXPECT_TRUE(c.Picture3->isVisible());
     EXPECT_FALSE(c.Picture4->isVisible());
     EXPECT_FALSE(IsEnabled("Command2"));
-    EXPECT_TRUE(c.Text1->toPlainText().startsWith(
-        QString::fromUtf8("LAVTACI TAVRON'UN HÜSEYNİ PEŞREVİ:")));
+    EXPECT_TRUE(
+        c.Text1->toPlainText().startsWith(QString::fromUtf8("LAVTACI TAVRON'UN HÜSEYNİ PEŞREVİ:")));
 
     Click("Image3");
     EXPECT_FALSE(c.Picture3->isVisible());
@@ -113,7 +113,7 @@ TEST_F(PlanRehearsalTest, ExamplePicturesAreDrawnAndFollowTheLanguage) {
     }
 
     TriggerMenu("Mn_Lisanlar");
-    EXPECT_NE(PictureOf("Frame13Picture"), savedTurkish);  // button captions
+    EXPECT_NE(PictureOf("Frame13Picture"), savedTurkish);      // button captions
     EXPECT_NE(PictureOf("Frame14Picture"), sequencesTurkish);  // column header, name label
     EXPECT_TRUE(Controls().Text1->toPlainText().startsWith(
         QStringLiteral("Beat information for HUSEYNI PESHREV of Lavta-player Tavron:")));
@@ -130,7 +130,8 @@ TEST_F(PlanRehearsalTest, TheEditorsUsulSurvivesThePlanMode) {
     const QString total = Controls().Text4->text();
 
     EnterPlanMode();
-    ASSERT_TRUE(SavePlan(QStringLiteral("Kisa"), QStringLiteral("Bir 4 1 4 120\nIki 165 -3 4 120")));
+    ASSERT_TRUE(
+        SavePlan(QStringLiteral("Kisa"), QStringLiteral("Bir 4 1 4 120\nIki 165 -3 4 120")));
     OpenPlan(QStringLiteral("Kisa.txt"));
     Click("Command4");
     ASSERT_TRUE(Messages().empty());
@@ -178,6 +179,30 @@ TEST_F(PlanRehearsalTest, LeavingWithoutPlayingChangesNothing) {
     EXPECT_EQ(Window().CurrentUsul(), loaded);
     EXPECT_EQ(Picture(), picture);
     EXPECT_EQ(Controls().Label1->text(), QStringLiteral("10"));
+}
+
+}  // namespace
+}  // namespace ritmora::testing
+
+namespace ritmora::testing {
+namespace {
+
+// Pictures of the plan mode for a reader to look at: RITMORA_SAVE_PICTURES=1.
+TEST_F(PlanRehearsalTest, SavesScreenshotsOnRequest) {
+    if (!qEnvironmentVariableIsSet("RITMORA_SAVE_PICTURES")) GTEST_SKIP();
+    LoadSlot(165);
+    ASSERT_TRUE(SavePlan(QString::fromUtf8(kExampleName), QString::fromUtf8(kTypedExample)));
+    EnterPlanMode();
+    Window().grab().save(QStringLiteral("/tmp/plan_window_table.png"));
+    Click("Command2");
+    Window().grab().save(QStringLiteral("/tmp/plan_window_help.png"));
+    Controls().List3->setCurrentRow(2);
+    Click("Command4");
+    QTest::qWait(400);
+    Window().grab().save(QStringLiteral("/tmp/plan_window_playing.png"));
+    Click("Command3");
+    Click("Option2");
+    Window().grab().save(QStringLiteral("/tmp/plan_window_back.png"));
 }
 
 }  // namespace
