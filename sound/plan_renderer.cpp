@@ -152,15 +152,10 @@ PlanRenderResult RenderPlan(const std::vector<PassageSpec>& passages, UsulLibrar
     WavHeader header;
     MakeWavHeader(header, static_cast<std::int32_t>(total), 1, kSampleRate, 16);
     out.WriteAt(0, EncodeWavHeader(header));
-    const std::uint64_t length = out.Size();
-    if (out.Commit()) {
-        result.written = true;
-        result.playDurationMs = static_cast<double>(length - kWavHeaderSize) / 88.2;
-    } else {
-        result.writeError = out.error();
-        std::error_code ignored;
-        std::filesystem::remove(outputFile, ignored);
-    }
+    const RenderedWavCommit commit = CommitRenderedWav(out);
+    result.written = commit.written;
+    result.playDurationMs = commit.playDurationMs;
+    result.writeError = commit.error;
     return result;
 }
 

@@ -105,4 +105,20 @@ std::string ReplaceFileContent(const std::filesystem::path& target,
     return {};
 }
 
+RenderedWavCommit CommitRenderedWav(ReplacingFile& out) {
+    constexpr std::uint64_t kHeaderBytes = 44;
+    constexpr double kBytesPerMs = 88.2;  // 44 100 Hz, 16-bit, mono
+    RenderedWavCommit commit;
+    const std::uint64_t length = out.Size();
+    if (out.Commit()) {
+        commit.written = true;
+        commit.playDurationMs = static_cast<double>(length - kHeaderBytes) / kBytesPerMs;
+    } else {
+        commit.error = out.error();
+        std::error_code ignored;
+        std::filesystem::remove(out.target(), ignored);
+    }
+    return commit;
+}
+
 }  // namespace ritmora

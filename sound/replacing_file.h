@@ -48,4 +48,14 @@ class ReplacingFile {
 std::string ReplaceFileContent(const std::filesystem::path& target,
                                std::span<const std::uint8_t> bytes);
 
+// Commits a rendered WAV file (header included). On success sets `written` and the playing time
+// in milliseconds that the file's samples last; on failure keeps the reason and removes the old
+// target, so stale audio is never played as if it were new.
+struct RenderedWavCommit {
+    bool written = false;
+    double playDurationMs = 0;
+    std::string error;
+};
+RenderedWavCommit CommitRenderedWav(ReplacingFile& out);
+
 }  // namespace ritmora

@@ -122,15 +122,10 @@ UsulRenderResult RenderUsul(const UsulRecord& usul, const UsulRenderOptions& opt
     ReplacingFile out(outputFile);
     out.Write(EncodeWavHeader(header));
     for (int r = 0; r < cycles; ++r) out.WriteSamples(cycle);
-    const std::uint64_t length = out.Size();
-    if (out.Commit()) {
-        result.written = true;
-        schedule.playDurationMs = static_cast<double>(length - kWavHeaderSize) / 88.2;
-    } else {
-        result.writeError = out.error();
-        std::error_code ignored;
-        std::filesystem::remove(outputFile, ignored);
-    }
+    const RenderedWavCommit commit = CommitRenderedWav(out);
+    result.written = commit.written;
+    schedule.playDurationMs = commit.playDurationMs;
+    result.writeError = commit.error;
     return result;
 }
 
