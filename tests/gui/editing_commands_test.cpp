@@ -1,6 +1,6 @@
 // The whole-usul commands, undo and redo, and the keyboard shortcuts on the real window.
 #include "app/texts.h"
-#include "tests/gui/editing_fixture.h"
+#include "tests/gui/window_fixture.h"
 
 namespace ritmora::testing {
 namespace {
@@ -20,16 +20,8 @@ class EditingCommandsTest : public EditingFixture {
         ASSERT_TRUE(IsEnabled("But_mertebe(0)"));
         ASSERT_EQ(Cell(1).rightDuration, 8);
         ASSERT_EQ(Cell(6).leftDuration, 8);
-        ASSERT_EQ(MevcutHalkaOfWindow(), 6);
+        ASSERT_EQ(StrokeRings(), (std::vector<int>{1, 6}));
         ClearMessages();
-    }
-
-    std::vector<int> StrokeRings() {
-        std::vector<int> rings;
-        for (int ring = 1; ring <= kCellCount; ++ring) {
-            if (!Cell(ring).IsEmpty()) rings.push_back(ring);
-        }
-        return rings;
     }
 };
 
@@ -125,17 +117,6 @@ TEST_F(EditingCommandsTest, SpacingCommandsOnAnUsulWithStrokesInEveryRing) {
     EXPECT_EQ(Cells(), expected);
     Click("But_kısalt");  // a thirty-second has no tighter spacing
     EXPECT_EQ(Cells(), expected);
-}
-
-TEST_F(EditingCommandsTest, TheCommandButtonsAreOffForFixedSlots) {
-    LoadSlot(1);
-    const CellSnapshot before = Cells();
-    for (const char* name :
-         {"But_mertebe(0)", "But_mertebe(1)", "But_kısalt", "But_uzat", "But_optimize"}) {
-        EXPECT_FALSE(IsEnabled(name)) << name;
-        Click(name);
-    }
-    EXPECT_EQ(Cells(), before);
 }
 
 TEST_F(EditingCommandsTest, UndoAndRedoRestoreTheExactCellsOfEveryStep) {

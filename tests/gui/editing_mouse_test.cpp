@@ -1,7 +1,7 @@
 // Editing by mouse on the real window: the hit test, dots, loudness, the note and syllable
 // menus, the ring number under the mouse, and the tempo pickers.
 #include "app/texts.h"
-#include "tests/gui/editing_fixture.h"
+#include "tests/gui/window_fixture.h"
 
 namespace ritmora::testing {
 namespace {

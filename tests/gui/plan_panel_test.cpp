@@ -2,7 +2,7 @@
 // check's messages, opening, new and delete, and files edited outside the program.
 #include "plans/plan_check.h"
 #include "plans/qt/example_pictures.h"
-#include "tests/gui/plan_fixture.h"
+#include "tests/gui/window_fixture.h"
 
 namespace ritmora::testing {
 namespace {
@@ -59,17 +59,16 @@ TEST_F(PlanPanelTest, FaultsNameTheirLineAndChangeNothing) {
 
     // In English the same fault reads in English.
     TriggerMenu("Mn_Lisanlar");
-    TypePlan(QStringLiteral("Deneme"), QStringLiteral("Birinci hane 165 2 4 84"));
-    Click("Command8");
-    EXPECT_EQ(LastMessage(), QStringLiteral("  Invalid entry or blank in sequence name.  Line: 1"));
-
-    ClearMessages();
-    TypePlan(QString(), QStringLiteral("A 165 1 4 84"));
-    Click("Command8");
-    EXPECT_EQ(LastMessage(), QStringLiteral("Please give a name to this plan."));
-    TypePlan(QStringLiteral("x"), QString());
-    Click("Command8");
-    EXPECT_EQ(LastMessage(), QStringLiteral("No Sequence !."));
+    const char* const cases[][3] = {{"Deneme", "Birinci hane 165 2 4 84",
+                                     "  Invalid entry or blank in sequence name.  Line: 1"},
+                                    {"", "A 165 1 4 84", "Please give a name to this plan."},
+                                    {"x", "", "No Sequence !."}};
+    for (const auto& [name, text, message] : cases) {
+        ClearMessages();
+        TypePlan(QString::fromUtf8(name), QString::fromUtf8(text));
+        Click("Command8");
+        EXPECT_EQ(LastMessage(), QString::fromUtf8(message)) << name;
+    }
 }
 
 TEST_F(PlanPanelTest, UnusableNamesAreRefusedAndNothingIsWritten) {

@@ -4,7 +4,7 @@
 
 #include "notation/qt/notation_painter.h"
 #include "playback/schedule.h"
-#include "tests/gui/playback_fixture.h"
+#include "tests/gui/window_fixture.h"
 
 namespace ritmora::testing {
 namespace {
@@ -126,7 +126,7 @@ TEST_F(UsulPlayback, TheOptionsOfTheWindowChooseWhatIsRendered) {
     const fs::path expected = folder / "expected.wav";
     const UsulRenderResult result = RenderUsul(ReadSlot(12), options, Vlvl(), expected);
     ASSERT_TRUE(result.written);
-    EXPECT_EQ(Bytes(Vlvl() / "Shablon.---"), Bytes(expected));
+    EXPECT_EQ(ReadBytes(Vlvl() / "Shablon.---"), ReadBytes(expected));
     EXPECT_EQ(panel->Schedule().strokeEndMs, result.schedule.strokeEndMs);
 }
 

@@ -8,7 +8,7 @@
 #include "app/shutdown_cleanup.h"
 #include "app/startup_checks.h"
 #include "library/rounding.h"
-#include "tests/gui/playback_fixture.h"
+#include "tests/gui/window_fixture.h"
 
 namespace ritmora::testing {
 namespace {
@@ -70,7 +70,7 @@ TEST_F(SoundStartup, BankWrittenAtStartAndEverySoundFileGoneAtShutdown) {
 
 TEST_F(SoundStartup, LoudnessMenusRescaleTheirFilesOnly) {
     const std::vector<std::int16_t> loud = Samples(Vlvl() / "BENDRD31.---");
-    const std::vector<char> softBefore = Bytes(Vlvl() / "BENDRD11.---");
+    const std::string softBefore = ReadBytes(Vlvl() / "BENDRD11.---");
     TriggerMenu("Mn_Oseviye(8)");
     EXPECT_EQ(CheckedItem(Controls().Mn_Oseviye), 8);
     EXPECT_EQ(CheckedItem(Controls().Mn_Zseviye), 4);
@@ -85,7 +85,7 @@ TEST_F(SoundStartup, LoudnessMenusRescaleTheirFilesOnly) {
         if (medium[i] != RoundHalfEven(loud[i] * static_cast<double>(0.6f))) ++differing;
     }
     EXPECT_GT(differing, 1000);  // really rewritten, not left at 60 %
-    EXPECT_EQ(Bytes(Vlvl() / "BENDRD11.---"), softBefore);
+    EXPECT_EQ(ReadBytes(Vlvl() / "BENDRD11.---"), softBefore);
 
     // 90 % for the soft strokes: louder than the medium ones, and allowed.
     TriggerMenu("Mn_Zseviye(9)");

@@ -68,23 +68,6 @@ TEST_F(ScreenLock, OtherStateNumbersChangeNothing) {
     EXPECT_EQ(EnabledFlags(), before);
 }
 
-TEST_F(ScreenLock, PlanStatesSwapThePlanPanelAndItsPlayButtons) {
-    Window().EkranKiliti(8);
-    for (const char* name :
-         {"File1", "Picture2", "Command4", "Command5", "Command10", "Command2", "Text14", "Text9",
-          "Command8", "Option2", "Option3", "Option4", "List3"}) {
-        EXPECT_FALSE(IsEnabled(name)) << name;
-    }
-    EXPECT_TRUE(IsEnabled("Command1"));
-    EXPECT_TRUE(IsEnabled("Command3"));
-    EXPECT_TRUE(IsEnabled("But_yükle"));  // no sweep
-    Window().EkranKiliti(9);
-    EXPECT_FALSE(IsEnabled("Command1"));
-    EXPECT_FALSE(IsEnabled("Command3"));
-    EXPECT_TRUE(IsEnabled("List3"));
-    EXPECT_TRUE(IsEnabled("Option4"));
-}
-
 TEST_F(ScreenLock, SaveAsListIsTheOnlyThingUsableWhileOpen) {
     LoadSlot(12);
     Click("But_farklı");

@@ -39,16 +39,24 @@
 #include <QToolButton>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "app/editing_panel.h"
 #include "app/main_window.h"
 #include "app/message_box.h"
 #include "app/picture_box.h"
+#include "app/playback_panel.h"
+#include "app/sample_bank_menu.h"
+#include "app/startup_rules.h"
 #include "library/library_file.h"
+#include "notation/geometry.h"
 #include "notation/qt/notation_view.h"
+#include "plans/qt/plan_controls.h"
+#include "sound/sample_bank.h"
 
 namespace ritmora::testing {
 
@@ -170,6 +178,17 @@ class WindowFixture : public ::testing::Test {
         });
     }
 
+    static std::string ReadBytes(const std::filesystem::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    static QStringList Items(const QListWidget* list) {
+        QStringList items;
+        for (int i = 0; i < list->count(); ++i) items << list->item(i)->text();
+        return items;
+    }
+
     std::filesystem::path folder;
     std::vector<std::uint8_t> libraryBytes;  // empty: the default library
     bool useRealMessageBoxes = false;
@@ -179,6 +198,190 @@ class WindowFixture : public ::testing::Test {
     std::unique_ptr<ArayüzKalıp> window_;
     std::vector<ShownMessage> messages_;
     bool questionAnswer_ = true;
+};
+
+// The window with the editing panel installed, and presses on the notation as a user makes them.
+class EditingFixture : public WindowFixture {
+  protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        ASSERT_TRUE(Window().StartedOk());
+        panel_ = InstallEditingPanel(Window());
+        ASSERT_NE(panel_, nullptr);
+    }
+
+    EditingPanel& Panel() { return *panel_; }
+    StrokeCell& Cell(int ring) { return Window().CurrentUsul().Cell(ring); }
+    CellSnapshot Cells() { return Window().CurrentUsul().cells; }
+
+    // Picture positions of ring `ring`: its centre, the right-hand line and the left-hand line.
+    static int RingX(int ring) { return RingCentreX(ColumnOfRing(ring)); }
+    static int RowTopOf(int ring) { return RowTop(RowOfRing(ring)); }
+    static QPoint Centre(int ring) { return {RingX(ring), RowTopOf(ring) + 75}; }
+    static QPoint UpperLine(int ring) { return {RingX(ring), RowTopOf(ring) + 60}; }
+    static QPoint LowerLine(int ring) { return {RingX(ring), RowTopOf(ring) + 90}; }
+
+    // A real press on the notation picture (it must be tall enough for the row).
+    void Press(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mousePress(Controls().Picture1, button, {}, at);
+        QTest::mouseRelease(Controls().Picture1, button, {}, at);
+    }
+
+    // Gives the picture `rows` rows by putting a left-hand stroke into the row's last ring
+    // (ring 45 x rows) and redrawing.
+    void EnsureRows(int rows) {
+        Cell(kRingsPerRow * rows).leftDuration = 2;
+        Window().göster();
+    }
+
+    // Chooses the named item of the next popup menu as the user does (a click on it), and
+    // remembers where the menu stood. A popup without that item is closed.
+    void ChooseInNextPopup(const QString& itemName) {
+        QTimer::singleShot(0, [this, itemName] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu == nullptr) return;
+            popupPosition_ = menu->pos();
+            popupName_ = menu->objectName();
+            QAction* item = nullptr;
+            for (QAction* action : menu->actions()) {
+                if (action->objectName() == itemName) item = action;
+            }
+            if (item == nullptr) {
+                menu->close();
+                return;
+            }
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+            if (menu->isVisible()) menu->close();
+        });
+    }
+
+    // Loads an empty user slot, so that the notation takes presses.
+    void LoadEmptyUserSlot(int slot = 201) {
+        LoadSlot(slot);
+        ASSERT_EQ(Window().CurrentSlot(), slot);
+        ASSERT_TRUE(StrokeRings().empty());
+    }
+
+    std::vector<int> StrokeRings() {
+        std::vector<int> rings;
+        for (int ring = 1; ring <= kCellCount; ++ring) {
+            if (!Cell(ring).IsEmpty()) rings.push_back(ring);
+        }
+        return rings;
+    }
+
+    QPoint popupPosition_;
+    QString popupName_;
+
+  private:
+    EditingPanel* panel_ = nullptr;
+};
+
+// The window with the sample bank menus and the usul playback panel installed as start-up
+// installs them; the player runs on its silent clock unless a test asks for the real output.
+class PlaybackFixture : public WindowFixture {
+  protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        ASSERT_TRUE(Window().StartedOk());
+        ASSERT_TRUE(InstallSampleBankMenu(Window()));
+        panel = InstallPlaybackPanel(Window(), output);
+    }
+
+    std::filesystem::path Vlvl() const { return VlvlFolder(folder); }
+
+    // BpM 250 (the scroll bar's top): the strokes follow each other quickly.
+    void SetBpm(int bpm) { Controls().VScroll1->setValue(270 - bpm); }
+
+    // The 16-bit samples after a 44-byte header.
+    static std::vector<std::int16_t> Samples(const std::filesystem::path& file) {
+        const std::string bytes = ReadBytes(file);
+        std::vector<std::int16_t> samples;
+        for (std::size_t at = 44; at + 1 < bytes.size(); at += 2) {
+            const auto low = static_cast<std::uint8_t>(bytes[at]);
+            const auto high = static_cast<std::uint8_t>(bytes[at + 1]);
+            samples.push_back(static_cast<std::int16_t>(low | (high << 8)));
+        }
+        return samples;
+    }
+
+    Player::Output output = Player::Output::Silent;
+    PlaybackPanel* panel = nullptr;
+};
+
+// The plan's worked example typed with blanks to spare and blank lines between.
+inline const char* const kTypedExample =
+    "  Birinci_hane   165  2   4  84  \n"
+    "\n"
+    " Teslim_ilk 165 1 4 84\n"
+    "Teslim_son    165 -48     4 84\n"
+    "   \n"
+    "   Final 165 49- 4 84>50   ";
+inline const char* const kExampleName = "Hüseyni Peşrevi Lavtacı Tavron";
+inline const char* const kExampleFile = "Huseyni Pesrevi Lavtaci Tavron.txt";
+
+// The window with its plan mode wired, the sample files written, a silent player (unless a
+// sound server is named in PULSE_SERVER) and a fast slide.
+class PlanFixture : public WindowFixture {
+  protected:
+    void SetUp() override {
+        hadAudioWish_ = qEnvironmentVariableIsSet("RITMORA_AUDIO");
+        audioWish_ = qgetenv("RITMORA_AUDIO");
+        if (qEnvironmentVariableIsEmpty("PULSE_SERVER")) qputenv("RITMORA_AUDIO", "silent");
+        WindowFixture::SetUp();
+        ASSERT_TRUE(Window().StartedOk());
+        plan = InstallPlanPanel(Window());
+        plan->View().SetSlideStepDelayMs(0);
+        vlvl = folder / "vlvl";
+        ASSERT_TRUE(WriteSampleBank(vlvl, {}).ok());
+    }
+
+    void TearDown() override {
+        WindowFixture::TearDown();
+        // Other suites of this program choose their own output.
+        if (hadAudioWish_) {
+            qputenv("RITMORA_AUDIO", audioWish_);
+        } else {
+            qunsetenv("RITMORA_AUDIO");
+        }
+    }
+
+    void EnterPlanMode() { Click("Option4"); }
+
+    void TypePlan(const QString& name, const QString& text) {
+        Controls().Text9->setText(name);
+        Controls().Text14->setPlainText(text);
+    }
+
+    // Types and saves a plan; true when it was saved without a message.
+    bool SavePlan(const QString& name, const QString& text) {
+        const std::size_t before = Messages().size();
+        TypePlan(name, text);
+        Click("Command8");
+        return Messages().size() == before;
+    }
+
+    QStringList TextLines() { return Controls().Text14->toPlainText().split(QLatin1Char('\n')); }
+
+    // Selects a saved plan as the user does: a click on its line in File1.
+    void OpenPlan(const QString& fileName) {
+        const QStringList files = Items(Controls().File1);
+        const int row = static_cast<int>(files.indexOf(fileName));
+        ASSERT_GE(row, 0) << fileName.toStdString();
+        ClickListLine(Controls().File1, row);
+    }
+
+    void WriteRawPlan(const std::string& fileName, const std::string& bytes) {
+        std::ofstream out(vlvl / fileName, std::ios::binary);
+        out << bytes;
+    }
+
+    PlanControls* plan = nullptr;
+    std::filesystem::path vlvl;
+
+  private:
+    bool hadAudioWish_ = false;
+    QByteArray audioWish_;
 };
 
 }  // namespace ritmora::testing
