@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <random>
+
+#include "tests/support/test_support.h"
 
 namespace ritmora {
 namespace {
@@ -51,16 +51,12 @@ TEST(StartupRules, TemporarySoundFileNames) {
 
 class ShutdownFiles : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::random_device seed;
-        root_ = fs::temp_directory_path() / ("ritmora-shutdown-" + std::to_string(seed()));
-        fs::create_directories(root_ / "vlvl" / "sub");
-    }
-    void TearDown() override { fs::remove_all(root_); }
+    void SetUp() override { fs::create_directories(root_ / "vlvl" / "sub"); }
 
-    void Touch(const fs::path& file) { std::ofstream(file) << "x"; }
+    void Touch(const fs::path& file) { testing::WriteText(file, "x"); }
 
-    fs::path root_;
+    testing::TempFolder folder_;
+    const fs::path& root_ = folder_.path();
 };
 
 TEST_F(ShutdownFiles, DeletesOnlyTemporarySoundFilesDirectlyInVlvl) {

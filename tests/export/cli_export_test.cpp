@@ -1,12 +1,7 @@
 // ritmora-cli export-jpg, run as a user runs it.
-#include <sys/wait.h>
-
 #include <gtest/gtest.h>
 #include <QImageReader>
-#include <array>
-#include <cstdio>
 #include <fstream>
-#include <sstream>
 
 #include "export/qt/offscreen_notation.h"
 #include "tests/export/export_test_support.h"
@@ -14,39 +9,15 @@
 namespace ritmora {
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunCli(const std::filesystem::path& folder, const std::string& words) {
-    const std::filesystem::path errFile = folder / "err.txt";
-    const std::string command = std::string("'") + RITMORA_CLI_PATH + "' --dir '" +
-                                folder.string() + "' " + words + " 2>'" + errFile.string() + "'";
-    CliRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    std::array<char, 4096> buffer;
-    std::size_t got;
-    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        run.out.append(buffer.data(), got);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream in(errFile);
-    std::stringstream text;
-    text << in.rdbuf();
-    run.err = text.str();
-    std::filesystem::remove(errFile);
-    return run;
-}
+using testing::CliRun;
+using testing::RunCli;
 
 class CliExport : public ::testing::Test {
   protected:
     void SetUp() override {
         if (!std::filesystem::exists(RITMORA_CLI_PATH)) GTEST_SKIP() << "ritmora-cli not built";
     }
-    testing::ScratchFolder folder;
+    testing::TempFolder folder;
 };
 
 TEST_F(CliExport, WritesTheSlotsPictureIntoVlvlAndPrintsItsPath) {

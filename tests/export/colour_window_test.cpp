@@ -156,7 +156,7 @@ TEST_F(ColourWindow, ApplyWithoutTickAppliesEnablesAndClosesWithoutStoring) {
 }
 
 TEST_F(ColourWindow, RevertThenApplyWithTickStoresRecord256) {
-    testing::ScratchFolder folder;
+    testing::TempFolder folder;
     auto opened = UsulLibrary::EnsureAndOpen(folder.path(), DefaultLibraryBytes());
     ASSERT_EQ(opened.status, LibraryStatus::Ok);
     UsulLibrary& library = *opened.library;

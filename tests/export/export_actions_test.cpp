@@ -51,7 +51,7 @@ class ExportActions : public ::testing::Test {
                 ASSERT_TRUE(IsGrey(RingEdge(Screen(), row, column))) << row << "," << column;
     }
 
-    testing::ScratchFolder folder;
+    testing::TempFolder folder;
     std::unique_ptr<ArayüzKalıp> window;
     std::vector<std::string> messages;
 };

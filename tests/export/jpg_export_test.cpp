@@ -16,7 +16,7 @@ using testing::IsDark;
 using testing::IsGrey;
 using testing::IsWhite;
 using testing::RingEdge;
-using testing::ScratchFolder;
+using testing::TempFolder;
 using testing::UsulOfRings;
 
 const GlyphSheet& Glyphs() {
@@ -38,7 +38,7 @@ bool AnyDark(const QImage& image, QRect area) {
 }
 
 TEST(JpgExport, OneRowPictureHasTitleNotationWithoutRingsAndMinimumWidth) {
-    ScratchFolder folder;
+    TempFolder folder;
     const UsulRecord usul = UsulOfRings(12, 12, 8);
     const QImage screen = Picture(usul);
     const JpgExportResult result =
@@ -67,7 +67,7 @@ TEST(JpgExport, OneRowPictureHasTitleNotationWithoutRingsAndMinimumWidth) {
 }
 
 TEST(JpgExport, WidthFollowsTheRingsAndSeveralRowsCopyEverything) {
-    ScratchFolder folder;
+    TempFolder folder;
     const UsulRecord thirty = UsulOfRings(30);
     EXPECT_EQ(ExportJpg(Picture(thirty), thirty, "A", folder.path()).canvas.width(), 680);
 
@@ -88,7 +88,7 @@ TEST(JpgExport, WidthFollowsTheRingsAndSeveralRowsCopyEverything) {
 }
 
 TEST(JpgExport, TurkishNameIsFoldedInTheFileAndKeptInTheTitle) {
-    ScratchFolder folder;
+    TempFolder folder;
     const UsulRecord usul = UsulOfRings(8, 4, 4);
     const QImage screen = Picture(usul);
     const JpgExportResult turkish =
@@ -106,7 +106,7 @@ TEST(JpgExport, TurkishNameIsFoldedInTheFileAndKeptInTheTitle) {
 }
 
 TEST(JpgExport, SecondExportReplacesTheFirstAndLeavesNoTemporaryFile) {
-    ScratchFolder folder;
+    TempFolder folder;
     UsulRecord usul = UsulOfRings(3, 9, 8);
     const JpgExportResult first = ExportJpg(Picture(usul), usul, "Aksak", folder.path());
     ASSERT_TRUE(first.Written());
@@ -119,7 +119,7 @@ TEST(JpgExport, SecondExportReplacesTheFirstAndLeavesNoTemporaryFile) {
 }
 
 TEST(JpgExport, EmptyUsulAndUnusableNamesWriteNothing) {
-    ScratchFolder folder;
+    TempFolder folder;
     const UsulRecord empty = UsulOfRings(0);
     const JpgExportResult none = ExportJpg(Picture(empty), empty, "Aksak", folder.path());
     EXPECT_EQ(none.message, 3);
@@ -135,7 +135,7 @@ TEST(JpgExport, EmptyUsulAndUnusableNamesWriteNothing) {
 }
 
 TEST(JpgExport, MissingFolderIsCreatedAndAnOverrideNameIsUsedAsGiven) {
-    ScratchFolder folder;
+    TempFolder folder;
     const UsulRecord usul = UsulOfRings(4);
     const JpgExportResult nested = ExportJpg(Picture(usul), usul, "Sofyan", folder.path() / "vlvl");
     EXPECT_TRUE(nested.Written());
@@ -148,7 +148,7 @@ TEST(JpgExport, MissingFolderIsCreatedAndAnOverrideNameIsUsedAsGiven) {
 }
 
 TEST(JpgExport, EncoderFaultsAreReportedAndLeaveNoFile) {
-    ScratchFolder folder;
+    TempFolder folder;
     const QImage image(20, 20, QImage::Format_RGB32);
     EXPECT_EQ(WritePictureFile(image, folder.path() / "x.nope", "no-such-format"),
               PictureWriteFault::NoEncoder);

@@ -17,7 +17,7 @@ using testing::IsDark;
 using testing::IsGrey;
 using testing::IsWhite;
 using testing::RingEdge;
-using testing::ScratchFolder;
+using testing::TempFolder;
 using testing::UsulOfRings;
 
 const GlyphSheet& Glyphs() {
@@ -71,7 +71,7 @@ TEST(PrintPage, SeveralRowsAreStretchedToThePageWidth) {
 }
 
 TEST(PrintToPdf, WritesOnePageAndLeavesTheScreenPictureGrey) {
-    ScratchFolder folder;
+    TempFolder folder;
     const UsulRecord usul = UsulOfRings(60, 15, 4);
     const QImage screen = DrawNotationPicture(usul, Glyphs(), Language::Turkish);
     const QImage before = screen.copy();
@@ -96,7 +96,7 @@ TEST(PrintToPdf, WritesOnePageAndLeavesTheScreenPictureGrey) {
 }
 
 TEST(PrintToPdf, EmptyUsulPrintsNothing) {
-    ScratchFolder folder;
+    TempFolder folder;
     const UsulRecord usul = UsulOfRings(0);
     const PrintResult result =
         PrintToPdf(QImage(964, 150, QImage::Format_RGB32), usul, folder.path() / "none.pdf");

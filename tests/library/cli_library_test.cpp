@@ -1,59 +1,26 @@
 // Runs the real ritmora-cli against a folder holding a library file placed by the test.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <array>
-#include <cstdio>
-#include <sstream>
 #include <string>
-#include <vector>
 
 #include "library/cp1254.h"
 #include "library/list_line.h"
 #include "library/usul_record.h"
-#include "tests/library/temp_folder.h"
+#include "tests/support/test_support.h"
 
 namespace ritmora {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-};
-
-// Stdout and exit code of ritmora-cli --dir folder <words>; stderr is kept in err.txt.
-CliRun RunCli(const fs::path& folder, const std::string& words) {
-    const std::string command = std::string("'") + RITMORA_CLI_PATH + "' --dir '" +
-                                folder.string() + "' " + words + " 2>'" +
-                                (folder / "err.txt").string() + "'";
-    CliRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    std::array<char, 4096> buffer;
-    std::size_t got;
-    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        run.out.append(buffer.data(), got);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
+using testing::CliRun;
+using testing::Lines;
+using testing::RunCli;
 
 class CliLibrary : public ::testing::Test {
   protected:
     void SetUp() override {
         if (!fs::exists(RITMORA_CLI_PATH)) GTEST_SKIP() << "ritmora-cli is not built";
-        std::vector<std::uint8_t> file;
-        for (int slot = 1; slot <= kRecordCount; ++slot) {
-            UsulRecord record = EmptySlotRecord();
+        const auto file = testing::LibraryBytes([](int slot, UsulRecord& record) {
             if (slot == 12) {
                 record.name = "Türk aksağı";
                 record.beats = 5;
@@ -64,11 +31,8 @@ class CliLibrary : public ::testing::Test {
                 record.Cell(20).loudness = 2;  // holds something though it carries no time
                 record.totalDuration = 40;
             }
-            const RecordBytes bytes =
-                slot == kRecordCount ? EncodeSettingsRecord({}) : EncodeUsulRecord(record);
-            file.insert(file.end(), bytes.begin(), bytes.end());
-        }
-        testing::WriteAll(folder_.path() / "usuller.usl", file);
+        });
+        testing::WriteBytes(folder_.path() / "usuller.usl", file);
     }
     testing::TempFolder folder_;
 };

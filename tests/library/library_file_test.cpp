@@ -5,15 +5,15 @@
 
 #include <vector>
 
-#include "tests/library/temp_folder.h"
+#include "tests/support/test_support.h"
 
 namespace ritmora {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ReadAll;
+using testing::ReadBytes;
 using testing::TempFolder;
-using testing::WriteAll;
+using testing::WriteBytes;
 
 // A stand-in for the default library: every byte distinct enough to notice a shifted record.
 std::vector<std::uint8_t> DefaultBytes() {
@@ -40,7 +40,7 @@ TEST(LibraryFile, CreatedInAnEmptyFolderFromTheDefaultBytes) {
     EXPECT_TRUE(result.library->IsOpen());
     EXPECT_EQ(result.path, folder.path() / "usuller.usl");
     EXPECT_EQ(Entries(folder.path()), std::vector<fs::path>{"usuller.usl"});  // no temporary left
-    EXPECT_EQ(ReadAll(folder.path() / "usuller.usl"), defaults);
+    EXPECT_EQ(ReadBytes(folder.path() / "usuller.usl"), defaults);
 
     UsulRecord slot2;
     ASSERT_TRUE(result.library->ReadSlot(2, slot2));
@@ -65,7 +65,7 @@ TEST(LibraryFile, ExistingFileInAnyLetterCaseIsOpenedAndLeftAlone) {
     TempFolder folder;
     std::vector<std::uint8_t> mine(kLibraryFileSize, 0x5A);
     const fs::path upper = folder.path() / "USULLER.USL";
-    WriteAll(upper, mine);
+    WriteBytes(upper, mine);
     const auto before = fs::last_write_time(upper);
 
     auto result = UsulLibrary::EnsureAndOpen(folder.path(), DefaultBytes());
@@ -75,7 +75,7 @@ TEST(LibraryFile, ExistingFileInAnyLetterCaseIsOpenedAndLeftAlone) {
     EXPECT_TRUE(result.library->ReadSlot(1, record));
     result.library->Close();
     EXPECT_EQ(Entries(folder.path()), std::vector<fs::path>{"USULLER.USL"});
-    EXPECT_EQ(ReadAll(upper), mine);
+    EXPECT_EQ(ReadBytes(upper), mine);
     EXPECT_EQ(fs::last_write_time(upper), before);
 }
 
@@ -85,12 +85,12 @@ TEST(LibraryFile, WrongSizeIsRefusedAndLeftUntouched) {
     for (std::size_t size :
          {std::size_t{0}, kLibraryFileSize - kRecordSize, kLibraryFileSize + 1}) {
         const std::vector<std::uint8_t> mine(size, 0x33);
-        WriteAll(path, mine);
+        WriteBytes(path, mine);
         const auto result = UsulLibrary::EnsureAndOpen(folder.path(), DefaultBytes());
         EXPECT_EQ(result.status, LibraryStatus::WrongSize) << size;
         EXPECT_FALSE(result.library);
         EXPECT_EQ(result.path, path);
-        EXPECT_EQ(ReadAll(path), mine);
+        EXPECT_EQ(ReadBytes(path), mine);
         EXPECT_EQ(Entries(folder.path()), std::vector<fs::path>{"Usuller.usl"});
     }
     const std::string text = LibraryOpenFailureText(LibraryStatus::WrongSize, path, false);
@@ -141,7 +141,7 @@ TEST(LibraryFile, SlotsWriteAndReadBackAndRecord256IsNoSlot) {
     library.Close();
 
     // Only records 205, 255 and 256 changed, each exactly where it belongs.
-    const auto after = ReadAll(folder.path() / "usuller.usl");
+    const auto after = ReadBytes(folder.path() / "usuller.usl");
     ASSERT_EQ(after.size(), kLibraryFileSize);
     std::vector<std::uint8_t> expected = defaults;
     const RecordBytes usulBytes = EncodeUsulRecord(usul);
@@ -185,11 +185,11 @@ TEST(LibraryFile, ReadOnlyFileIsRefused) {
     if (geteuid() == 0) GTEST_SKIP() << "permission bits do not stop root";
     TempFolder folder;
     const fs::path path = folder.path() / "usuller.usl";
-    WriteAll(path, DefaultBytes());
+    WriteBytes(path, DefaultBytes());
     fs::permissions(path, fs::perms::owner_read, fs::perm_options::replace);
     const auto result = UsulLibrary::EnsureAndOpen(folder.path(), DefaultBytes());
     EXPECT_EQ(result.status, LibraryStatus::CannotOpen);
-    EXPECT_EQ(ReadAll(path), DefaultBytes());
+    EXPECT_EQ(ReadBytes(path), DefaultBytes());
 }
 
 }  // namespace

@@ -1,9 +1,5 @@
 // Runs the real ritmora-cli check-plan against a folder holding the small test library.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <array>
-#include <cstdio>
 #include <string>
 
 #include "tests/plans/plan_test_support.h"
@@ -11,41 +7,21 @@
 namespace ritmora {
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
+using testing::CliRun;
 
 class CheckPlanCli : public ::testing::Test {
   protected:
     void SetUp() override {
         const std::vector<std::uint8_t> bytes = testing::SmallLibraryBytes();
-        testing::WriteBytes(folder_.path() / "usuller.usl",
-                            std::string(bytes.begin(), bytes.end()));
+        testing::WriteBytes(folder_.path() / "usuller.usl", bytes);
     }
 
     CliRun Run(const std::string& words) {
-        const auto errFile = folder_.path() / "err.out";
-        const std::string command = std::string("'") + RITMORA_CLI_PATH + "' --dir '" +
-                                    folder_.path().string() + "' " + words + " 2>'" +
-                                    errFile.string() + "'";
-        CliRun run;
-        FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr) return run;
-        std::array<char, 4096> buffer;
-        std::size_t got;
-        while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
-            run.out.append(buffer.data(), got);
-        }
-        const int status = pclose(pipe);
-        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.err = testing::ReadBytes(errFile);
-        return run;
+        return testing::RunCli(folder_.path(), words);
     }
 
     std::string Plan(const std::string& name, const std::string& bytes) {
-        testing::WriteBytes(folder_.path() / name, bytes);
+        testing::WriteText(folder_.path() / name, bytes);
         return "'" + (folder_.path() / name).string() + "'";
     }
 
@@ -59,7 +35,7 @@ TEST_F(CheckPlanCli, PrintsTheSavedColumnsAndWritesNothing) {
     EXPECT_EQ(run.out,
               "a                  165   2     4    84     \n"
               "b                  165   49-   4    84>50  \n");
-    EXPECT_EQ(testing::ReadBytes(folder_.path() / "typed.txt"),
+    EXPECT_EQ(testing::ReadText(folder_.path() / "typed.txt"),
               "a   165 2 4 84\n\n  b 165 49- 4 84>50\n");
 }
 

@@ -148,7 +148,7 @@ TEST_F(ValidatePlanTest, WritesWindows1254WithAFinalLineBreakAndReplaces) {
     std::string error;
     ASSERT_TRUE(WritePlanFile(folder(), result, &error)) << error;
     const std::filesystem::path file = folder() / "Calisma G.txt";
-    const std::string bytes = testing::ReadBytes(file);
+    const std::string bytes = testing::ReadText(file);
     EXPECT_EQ(bytes, Utf8ToCp1254(result.normalisedText) + "\r\n");
     EXPECT_EQ(bytes.size(), 45u);
     EXPECT_EQ(bytes.substr(0, 2), "\xC7\x61");  // Ç a

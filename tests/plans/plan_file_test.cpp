@@ -10,19 +10,19 @@ namespace {
 
 using testing::LibraryFixture;
 using testing::TempFolder;
-using testing::WriteBytes;
+using testing::WriteText;
 using Names = std::vector<std::string>;
 
 TEST(ReadPlanFileText, JoinsLinesWithCrLfWithoutTheFinalBreak) {
     TempFolder folder;
     const auto file = folder.path() / "p.txt";
-    WriteBytes(file, "a 1\r\nb 2\r\n");
+    WriteText(file, "a 1\r\nb 2\r\n");
     EXPECT_EQ(ReadPlanFileText(file), "a 1\r\nb 2");
-    WriteBytes(file, "a 1\nb 2\n\n");  // typed on Linux, with an empty last line
+    WriteText(file, "a 1\nb 2\n\n");  // typed on Linux, with an empty last line
     EXPECT_EQ(ReadPlanFileText(file), "a 1\r\nb 2\r\n");
-    WriteBytes(file, "a 1\rb 2");
+    WriteText(file, "a 1\rb 2");
     EXPECT_EQ(ReadPlanFileText(file), "a 1\r\nb 2");
-    WriteBytes(file, "");
+    WriteText(file, "");
     EXPECT_EQ(ReadPlanFileText(file), "");
     EXPECT_EQ(ReadPlanFileText(folder.path() / "missing.txt"), "");
     EXPECT_FALSE(TryReadPlanFileText(folder.path() / "missing.txt").has_value());
@@ -31,11 +31,11 @@ TEST(ReadPlanFileText, JoinsLinesWithCrLfWithoutTheFinalBreak) {
 TEST(ReadPlanFileText, DecodesWindows1254AndUtf8) {
     TempFolder folder;
     const auto file = folder.path() / "p.txt";
-    WriteBytes(file, "\xC7\x61l\xFD\xFEma 165\r\n");  // Çalışma in Windows-1254
+    WriteText(file, "\xC7\x61l\xFD\xFEma 165\r\n");  // Çalışma in Windows-1254
     EXPECT_EQ(ReadPlanFileText(file), "Çalışma 165");
-    WriteBytes(file, "Çalışma 165\n");
+    WriteText(file, "Çalışma 165\n");
     EXPECT_EQ(ReadPlanFileText(file), "Çalışma 165");
-    WriteBytes(file,
+    WriteText(file,
                "\xEF\xBB\xBF"
                "Ğ 1");  // a byte-order mark is not part of the name
     EXPECT_EQ(ReadPlanFileText(file), "Ğ 1");
@@ -54,7 +54,7 @@ TEST(PlanFiles, NamesPassagesAndListing) {
 
     TempFolder folder;
     for (const char* name : {"b.txt", "A.txt", "c.TXT", "note.md", "a.txt.bak"}) {
-        WriteBytes(folder.path() / name, "x");
+        WriteText(folder.path() / name, "x");
     }
     std::filesystem::create_directory(folder.path() / "dir.txt");
     Names listed;

@@ -5,8 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -15,6 +14,7 @@
 #include "library/usul_record.h"
 #include "notation/note_values.h"
 #include "notation/relayout.h"
+#include "tests/support/test_support.h"
 
 namespace ritmora {
 namespace {
@@ -238,7 +238,13 @@ struct Row {
     int duration;
     int loudness;
     std::string syllable;  // as stored, 3 characters
+    bool operator==(const Row&) const = default;
 };
+
+void PrintTo(const Row& r, std::ostream* os) {
+    *os << "{cell " << r.cell << (r.right ? " R " : " L ") << r.duration << " loud " << r.loudness
+        << " \"" << r.syllable << "\"}";
+}
 
 std::vector<Row> Strokes(const UsulRecord& usul) {
     std::vector<Row> rows;
@@ -272,15 +278,7 @@ int LayoutLevel(const UsulRecord& usul) {
 }
 
 void ExpectRows(int slot, const std::vector<Row>& expected) {
-    const std::vector<Row> rows = Strokes(Slot(slot));
-    ASSERT_EQ(rows.size(), expected.size()) << "slot " << slot;
-    for (std::size_t k = 0; k < rows.size(); ++k) {
-        EXPECT_EQ(rows[k].cell, expected[k].cell) << "slot " << slot << " stroke " << k + 1;
-        EXPECT_EQ(rows[k].right, expected[k].right) << "slot " << slot << " stroke " << k + 1;
-        EXPECT_EQ(rows[k].duration, expected[k].duration) << "slot " << slot << " stroke " << k + 1;
-        EXPECT_EQ(rows[k].loudness, expected[k].loudness) << "slot " << slot << " stroke " << k + 1;
-        EXPECT_EQ(rows[k].syllable, expected[k].syllable) << "slot " << slot << " stroke " << k + 1;
-    }
+    EXPECT_EQ(Strokes(Slot(slot)), expected) << "slot " << slot;
 }
 
 TEST(DefaultLibrary, IsTheWholeFileWithItsSettingsRecord) {
@@ -500,27 +498,20 @@ TEST(DefaultLibrary, SlowerMertebesDoubleTheSameStrokes) {
 class Generator : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("ritmora_default_library_" +
-                std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(dir_);
-        std::ifstream in(std::string(RITMORA_SOURCE_DIR) + "/resources/default_library.txt");
-        source_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        source_ = testing::ReadText(std::string(RITMORA_SOURCE_DIR) +
+                                    "/resources/default_library.txt");
         ASSERT_FALSE(source_.empty());
     }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
 
     // Runs the generator over `text`; returns its exit code and leaves its message in message_.
     int Run(const std::string& text) {
         const auto input = dir_ / "default_library.txt";
-        std::ofstream(input, std::ios::binary) << text;
+        testing::WriteText(input, text);
         const std::string command = std::string("\"") + RITMORA_MAKE_DEFAULT_LIBRARY + "\" \"" +
                                     input.string() + "\" \"" + (dir_ / "out.usl").string() +
                                     "\" 2>\"" + (dir_ / "message.txt").string() + "\"";
         const int status = std::system(command.c_str());
-        std::ifstream message(dir_ / "message.txt");
-        message_.assign(std::istreambuf_iterator<char>(message), std::istreambuf_iterator<char>());
+        message_ = testing::ReadText(dir_ / "message.txt");
         return status;
     }
     std::string Replaced(const std::string& from, const std::string& to) const {
@@ -531,16 +522,15 @@ class Generator : public ::testing::Test {
         return text;
     }
 
-    std::filesystem::path dir_;
+    testing::TempFolder folder_;
+    const std::filesystem::path& dir_ = folder_.path();
     std::string source_;
     std::string message_;
 };
 
 TEST_F(Generator, RebuildsTheEmbeddedBytesFromTheSource) {
     ASSERT_EQ(Run(source_), 0) << message_;
-    std::ifstream out(dir_ / "out.usl", std::ios::binary);
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(out)),
-                                          std::istreambuf_iterator<char>());
+    const std::vector<std::uint8_t> bytes = testing::ReadBytes(dir_ / "out.usl");
     const auto embedded = DefaultLibraryBytes();
     EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), embedded.begin(), embedded.end()));
 }

@@ -30,11 +30,8 @@ class PlanRendering : public ::testing::Test {
   protected:
     void SetUp() override {
         WriteImpulseBank(folder.path(), Instrument::Kudum);
-        const RecordBytes empty = EncodeUsulRecord(EmptySlotRecord());
-        std::vector<std::uint8_t> bytes;
-        for (int i = 0; i < kRecordCount; ++i)
-            bytes.insert(bytes.end(), empty.begin(), empty.end());
-        auto opened = UsulLibrary::EnsureAndOpen(folder.path(), bytes);
+        auto opened = UsulLibrary::EnsureAndOpen(
+            folder.path(), testing::LibraryBytes([](int, UsulRecord&) {}));
         ASSERT_EQ(opened.status, LibraryStatus::Ok);
         library = std::move(opened.library);
         ASSERT_TRUE(library->WriteSlot(201, Quarters(8)));

@@ -1,36 +1,18 @@
 #pragma once
-// Helpers of the sound tests: temporary folders and tiny synthetic sample files.
+// Tiny synthetic sample files for the sound tests.
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "sound/sample_bank.h"
 #include "sound/wav.h"
+#include "tests/support/test_support.h"
 
 namespace ritmora::test {
 
-class TempFolder {
-  public:
-    TempFolder() {
-        std::random_device device;
-        path_ = std::filesystem::temp_directory_path() /
-                ("ritmora_sound_" + std::to_string(device()) + std::to_string(device()));
-        std::filesystem::create_directories(path_);
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
-  private:
-    std::filesystem::path path_;
-};
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
 
 inline void PutU32(std::vector<std::uint8_t>& out, std::uint32_t value) {
     for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
@@ -69,21 +51,6 @@ inline std::vector<std::uint8_t> SamplerChunkWav(const std::vector<std::int16_t>
     PutSamples(out, samples);
     out.insert(out.end(), {0, 0});
     return out;
-}
-
-inline void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-}
-
-inline std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) return {};
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(in.tellg()));
-    in.seekg(0);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return bytes;
 }
 
 // The samples of a canonical WAV file (from byte 44 on).

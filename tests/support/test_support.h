@@ -1,0 +1,131 @@
+#pragma once
+// Helpers every test program shares: a scratch folder, whole-file reads and writes, a library
+// file built from a few records, and running the real ritmora-cli.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "library/usul_record.h"
+
+namespace ritmora::testing {
+
+// A fresh folder per test (named after it), removed afterwards even if made read-only.
+class TempFolder {
+  public:
+    TempFolder() {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::string name = "ritmora-";
+        if (info != nullptr) name += std::string(info->test_suite_name()) + "-" + info->name();
+        std::random_device device;
+        name += "-" + std::to_string(device()) + std::to_string(device());
+        path_ = std::filesystem::temp_directory_path() / name;
+        std::filesystem::create_directories(path_);
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+    int FileCount() const {
+        int count = 0;
+        std::error_code error;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, error)) {
+            if (entry.is_regular_file()) ++count;
+        }
+        return count;
+    }
+
+  private:
+    std::filesystem::path path_;
+};
+
+inline std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline std::string ReadText(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+inline void WriteText(const std::filesystem::path& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << text;
+}
+
+inline std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+// A whole library file: every slot empty unless `fill` changes it, default settings last.
+inline std::vector<std::uint8_t> LibraryBytes(
+    const std::function<void(int slot, UsulRecord& record)>& fill) {
+    std::vector<std::uint8_t> bytes;
+    for (int slot = 1; slot < kRecordCount; ++slot) {
+        UsulRecord record = EmptySlotRecord();
+        fill(slot, record);
+        const RecordBytes encoded = EncodeUsulRecord(record);
+        bytes.insert(bytes.end(), encoded.begin(), encoded.end());
+    }
+    const RecordBytes settings = EncodeSettingsRecord(SettingsRecord{});
+    bytes.insert(bytes.end(), settings.begin(), settings.end());
+    return bytes;
+}
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+#ifdef RITMORA_CLI_PATH
+// Exit code, stdout and stderr of `ritmora-cli --dir folder <words>` (words already quoted).
+inline CliRun RunCli(const std::filesystem::path& folder, const std::string& words) {
+    const std::filesystem::path errFile = folder / "cli-err.txt";
+    const std::string command = std::string("'") + RITMORA_CLI_PATH + "' --dir '" +
+                                folder.string() + "' " + words + " 2>'" + errFile.string() + "'";
+    CliRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return run;
+    std::array<char, 4096> buffer;
+    std::size_t got;
+    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
+        run.out.append(buffer.data(), got);
+    }
+    const int status = pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.err = ReadText(errFile);
+    std::error_code ignored;
+    std::filesystem::remove(errFile, ignored);
+    return run;
+}
+#endif
+
+}  // namespace ritmora::testing
