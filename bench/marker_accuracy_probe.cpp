@@ -20,7 +20,7 @@
 
 #include "playback/qt/beat_marker.h"
 #include "playback/qt/player.h"
-#include "test_wav.h"
+#include "tests/playback/test_wav.h"
 
 namespace {
 
