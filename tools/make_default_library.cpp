@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "tools/write_whole_file.h"
 #include "library/cp1254.h"
 #include "library/usul_record.h"
 #include "notation/note_values.h"
@@ -504,14 +505,10 @@ Source ParseSource(std::istream& in) {
 // ---------------------------------------------------------------------------------------------
 // Building and checking the records.
 
+// The header of an empty slot as delete writes it, with cells of zero bytes.
 UsulRecord EmptyDefaultSlot() {
-    UsulRecord record;  // cells all zero bytes
-    record.beats = 0;
-    record.mertebe = 8;
-    record.name = std::string(kNameChars, ' ');
-    record.totalDuration = 0;
-    record.reserved1 = std::string(kReservedChars, ' ');
-    record.reserved2 = std::string(kReservedChars, ' ');
+    UsulRecord record = EmptySlotRecord();
+    record.cells = {};
     return record;
 }
 
@@ -691,19 +688,6 @@ std::vector<std::uint8_t> BuildLibrary(const Source& source) {
     return bytes;
 }
 
-bool WriteWhole(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
-    std::filesystem::path temporary = path;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-        if (!out) return false;
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    return !error;
-}
 
 }  // namespace
 
@@ -724,7 +708,7 @@ int main(int argc, char** argv) {
         for (const auto& [slot, block] : source.usuls) CheckBlock(block);
         CheckFacts(source);
         const std::vector<std::uint8_t> bytes = BuildLibrary(source);
-        if (bytes.size() != kLibraryFileSize || !WriteWhole(output, bytes)) {
+        if (bytes.size() != kLibraryFileSize || !tools::WriteWholeFile(output, bytes)) {
             std::cerr << "make_default_library: cannot write " << output.string() << "\n";
             return 1;
         }

@@ -4,6 +4,7 @@
 #include <QImage>
 
 #include "library/usul_record.h"
+#include "notation/qt/glyph_sheet.h"
 #include "notation/geometry.h"
 #include "tests/support/test_support.h"
 
@@ -26,5 +27,11 @@ inline QColor RingEdge(const QImage& image, int row, int column, int dx = 0, int
 inline bool IsWhite(const QColor& colour) { return colour == QColor(255, 255, 255); }
 inline bool IsGrey(const QColor& colour) { return colour == QColor(200, 200, 200); }
 inline bool IsDark(const QColor& colour) { return colour.lightness() < 128; }
+
+// One glyph sheet for the whole test program: drawing it is not free.
+inline const GlyphSheet& Glyphs() {
+    static const GlyphSheet glyphs;
+    return glyphs;
+}
 
 }  // namespace ritmora::testing

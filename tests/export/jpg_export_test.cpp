@@ -12,6 +12,7 @@
 namespace ritmora {
 namespace {
 
+using testing::Glyphs;
 using testing::IsDark;
 using testing::IsGrey;
 using testing::IsWhite;
@@ -19,10 +20,6 @@ using testing::RingEdge;
 using testing::TempFolder;
 using testing::UsulOfRings;
 
-const GlyphSheet& Glyphs() {
-    static const GlyphSheet glyphs;
-    return glyphs;
-}
 
 QImage Picture(const UsulRecord& usul) {
     return DrawNotationPicture(usul, Glyphs(), Language::Turkish);

@@ -13,6 +13,7 @@
 namespace ritmora {
 namespace {
 
+using testing::Glyphs;
 using testing::IsDark;
 using testing::IsGrey;
 using testing::IsWhite;
@@ -20,10 +21,6 @@ using testing::RingEdge;
 using testing::TempFolder;
 using testing::UsulOfRings;
 
-const GlyphSheet& Glyphs() {
-    static const GlyphSheet glyphs;
-    return glyphs;
-}
 
 // The page drawn into an image at 96 dpi, where one notation pixel (15 twips) is one page pixel.
 QImage PageAt96Dpi(const QImage& notation, int beatCount, int pageWidth) {

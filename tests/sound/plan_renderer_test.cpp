@@ -10,17 +10,11 @@ namespace ritmora {
 namespace {
 
 using test::NonZero;
+using test::Quarters;
 using test::ReadBytes;
 using test::ReadSamples;
 using test::TempFolder;
 using test::WriteImpulseBank;
-
-UsulRecord Quarters(int count) {
-    UsulRecord usul = EmptySlotRecord();
-    for (int i = 1; i <= count; ++i) usul.Cell(i).rightDuration = 16;
-    usul.totalDuration = static_cast<std::int16_t>(16 * count);
-    return usul;
-}
 
 PassageSpec Passage(int slot, int start, int end, int repeats, int unit, int intro, int final) {
     return PassageSpec{"p" + std::to_string(slot), slot, start, end, repeats, unit, intro, final};

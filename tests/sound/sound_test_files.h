@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "library/usul_record.h"
 #include "sound/sample_bank.h"
 #include "sound/wav.h"
 #include "tests/support/test_support.h"
@@ -87,6 +88,14 @@ inline std::vector<std::size_t> NonZero(const std::vector<std::int16_t>& samples
         if (samples[i] != 0) at.push_back(i);
     }
     return at;
+}
+
+// An usul of `count` right-hand quarter notes in cells 1..count.
+inline UsulRecord Quarters(int count) {
+    UsulRecord usul = EmptySlotRecord();
+    for (int i = 1; i <= count; ++i) usul.Cell(i).rightDuration = 16;
+    usul.totalDuration = static_cast<std::int16_t>(16 * count);
+    return usul;
 }
 
 }  // namespace ritmora::test

@@ -8,17 +8,11 @@ namespace ritmora {
 namespace {
 
 using test::NonZero;
+using test::Quarters;
 using test::ReadBytes;
 using test::ReadSamples;
 using test::TempFolder;
 using test::WriteImpulseBank;
-
-UsulRecord Quarters(int count) {
-    UsulRecord usul = EmptySlotRecord();
-    for (int i = 1; i <= count; ++i) usul.Cell(i).rightDuration = 16;
-    usul.totalDuration = static_cast<std::int16_t>(16 * count);
-    return usul;
-}
 
 class UsulRendering : public ::testing::Test {
   protected:

@@ -10,6 +10,7 @@
 #include <string>
 #include <system_error>
 
+#include "tools/write_whole_file.h"
 #include "tools/stroke_synth/pcm.h"
 #include "tools/stroke_synth/stroke_recipe.h"
 #include "tools/stroke_synth/stroke_render.h"
@@ -27,20 +28,6 @@ int unity_note(const StrokeRecipe& r) {
     return static_cast<int>(std::lround(69.0 + 12.0 * std::log2(pitch / 440.0)));
 }
 
-// Written to a temporary name and renamed, so a failed run never leaves half a file.
-bool write_file(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
-    std::filesystem::path temporary = path;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-        if (!out) return false;
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    return !error;
-}
 
 }  // namespace
 
@@ -68,7 +55,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         const std::filesystem::path path = folder / recipe.file_name;
-        if (!write_file(path, bytes)) {
+        if (!ritmora::tools::WriteWholeFile(path, bytes)) {
             std::cerr << "stroke_synth: cannot write " << path << "\n";
             return 1;
         }
