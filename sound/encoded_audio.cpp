@@ -288,6 +288,10 @@ AudioWriteOutcome Encode(const std::filesystem::path& wavFile, ReplacingFile& ou
 AudioWriteOutcome EncodeWavFile(const std::filesystem::path& wavFile,
                                 const std::filesystem::path& target, AudioFormat format,
                                 const AudioProgress& progress) {
+    std::error_code error;
+    if (std::filesystem::is_directory(target, error)) {  // never replaced by a file
+        return Fault(AudioExportFault::CannotCreate, target.string() + " is a folder");
+    }
     ReplacingFile out(target);
     if (!out.ok()) return Fault(AudioExportFault::CannotCreate, out.error());
     AudioWriteOutcome outcome = format == AudioFormat::Wav ? CopyWav(wavFile, out, progress)

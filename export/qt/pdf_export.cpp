@@ -154,7 +154,7 @@ PdfExportResult ExportPdf(const UsulRecord& usul, Language language, const QStri
         std::filesystem::create_directories(parent, error);
     }
     const auto* data = reinterpret_cast<const std::uint8_t*>(pdf.constData());
-    if (error || pdf.isEmpty() ||
+    if (error || pdf.isEmpty() || std::filesystem::is_directory(result.file, error) ||
         !ReplaceFileContent(result.file, {data, static_cast<std::size_t>(pdf.size())}).empty()) {
         result.fault = PictureWriteFault::AccessDenied;
     }

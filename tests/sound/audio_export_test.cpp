@@ -93,6 +93,7 @@ TEST_F(AudioExport, EveryFormatKeepsThePlayedSamples) {
 TEST_F(AudioExport, AFailureLeavesThePreviousFileAsItWas) {
     const std::vector<std::uint8_t> previous{'o', 'l', 'd'};
     test::WriteBytes(folder / "keep.mp3", previous);
+    std::filesystem::create_directory(folder / "folder.ogg");  // a folder is never replaced
     std::atomic<bool> cancel{false};
     const AudioProgress cancelAtOnce{[&](double) { cancel = true; }, &cancel};
 
@@ -105,8 +106,8 @@ TEST_F(AudioExport, AFailureLeavesThePreviousFileAsItWas) {
     const Case cases[] = {
         {folder / "keep.mp3", cancelAtOnce, AudioExportFault::Cancelled, 1},
         {folder / "missing" / "x.flac", {}, AudioExportFault::CannotCreate, 1},
+        {folder / "folder.ogg", {}, AudioExportFault::CannotCreate, 1},
         {folder / "x.aiff", {}, AudioExportFault::UnknownExtension, 0},
-        {folder / "mp3", {}, AudioExportFault::UnknownExtension, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.target.string());
@@ -131,7 +132,6 @@ TEST(AudioFormatRules, TheExtensionChoosesTheFormat) {
         {"a.mp3.part", std::nullopt},
         {".mp3", std::nullopt},
         {"a", std::nullopt},
-        {"a.aac", std::nullopt},
     };
     for (const auto& [name, format] : cases) {
         EXPECT_EQ(AudioFormatForPath(name), format) << name;
@@ -142,15 +142,6 @@ TEST(AudioFormatRules, TheExtensionChoosesTheFormat) {
 TEST(CliAudio, OutChoosesTheFormatByItsExtension) {
     if (!std::filesystem::exists(RITMORA_CLI_PATH)) GTEST_SKIP() << "ritmora-cli not built";
     TempFolder folder;
-    const auto wav = folder / "aksak.wav";
-    const auto flac = folder / "aksak.FLAC";
-    ASSERT_EQ(
-        testing::RunCli(folder.path(), "render-usul 38 --out '" + wav.string() + "'").exitCode, 0);
-    const testing::CliRun run =
-        testing::RunCli(folder.path(), "render-usul 38 --out '" + flac.string() + "'");
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(Decode(flac).samples, ReadSamples(wav));
-
     testing::WriteText(folder / "plan.txt", "Birinci 38 2 8 120\r\nSon 38 -3 8 120>60\r\n");
     const auto mp3 = folder / "plan.mp3";
     const testing::CliRun plan =
