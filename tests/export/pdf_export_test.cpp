@@ -16,14 +16,10 @@ using testing::ReadText;
 using testing::TempFolder;
 using testing::UsulOfRings;
 
-UsulRecord Named(UsulRecord usul, const std::string& name) {
-    usul.name = name + std::string(kNameChars - name.size(), ' ');  // stored names are padded
-    return usul;
-}
-
 TEST(PdfExport, AVectorA4PageWithTheTitleInTurkishLetters) {
     TempFolder folder;
-    const UsulRecord usul = Named(UsulOfRings(50, 4, 4), "Çiftesofya");
+    UsulRecord usul = UsulOfRings(50, 4, 4);
+    usul.name = "Çiftesofya" + std::string(29, ' ');  // stored names are padded
     const PdfExportResult result =
         ExportPdf(usul, Language::Turkish, QStringLiteral(" Çiftesofya "), folder / "vlvl");
     ASSERT_TRUE(result.Written());
