@@ -60,6 +60,17 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
 }
 
+// Notes and citations reach the program as UTF-8; a file saved in another encoding would show
+// as garbage there.
+bool IsUtf8(std::string_view text) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t size = Utf8CharSize(text, pos);
+        if (size == 1 && static_cast<unsigned char>(text[pos]) >= 0x80) return false;
+        pos += size;
+    }
+    return true;
+}
+
 UsulBlock ParseHeader(std::string_view text, int line) {
     // slot <n> "<name>" <beats>/<mertebe> level <u>
     UsulBlock block;
@@ -131,6 +142,7 @@ void ParseClassLine(std::string_view text, int line, Provenance& provenance) {
     provenance.citationEnglish = Trim(citation.substr(0, bar));
     provenance.citationTurkish =
         bar == std::string::npos ? provenance.citationEnglish : Trim(citation.substr(bar + 3));
+    if (!IsUtf8(citation)) Fail(line, "the citation is not UTF-8 text: save the file as UTF-8");
     const bool needsCitation =
         kind->kind == SourceClass::kSourced || kind->kind == SourceClass::kPartlySourced;
     if (needsCitation && (provenance.citationEnglish.empty() || provenance.citationTurkish.empty()))
@@ -141,6 +153,7 @@ void ParseClassLine(std::string_view text, int line, Provenance& provenance) {
 // where the build checks them against the strokes.
 void CheckNoteText(const std::string& note, int line) {
     if (note.empty()) Fail(line, "the note is empty");
+    if (!IsUtf8(note)) Fail(line, "the note is not UTF-8 text: save the file as UTF-8");
     if (std::any_of(note.begin(), note.end(),
                     [](char c) { return static_cast<unsigned char>(c) < 0x20; })) {
         Fail(line, "the note holds a control character");

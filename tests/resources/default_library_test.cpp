@@ -573,6 +573,7 @@ TEST_F(Generator, StopsAtAMistakeOrAFalseClaimWithFileAndLine) {
         {"mertebe of: 18\n", "mertebe of: 24\n", "not the strokes of slot 24", 0},
         {"opening of: 174\n", "opening of: 172\n", "not a stretch of it", 0},
         {"en: Düm one zaman", "en: 3 2 1 3, Düm one zaman", "give them on a \"strengths:\"", 0},
+        {"en: Düm one zaman", "en: D\xFCm one zaman", "not UTF-8", 0},
         {"tr: Özkan'ın usul", "# tr: Özkan'ın usul", "needs a note in both languages", -3},
         {"slot 231 \"Müsemmen v.\" 8/8 level 42\n",
          "slot 231 \"Müsemmen v.\" 8/8 level 42\nsourced: slot 37\n", "carry no provenance", 1},
