@@ -48,6 +48,14 @@ bool WriteBank(const Context& context, const std::filesystem::path& vlvl, LevelF
     return true;
 }
 
+// A rendering refused or stopped: the window's message, with the passage that caused it.
+int PrintRefusal(const Context& context, int messageIndex, int failedPassage) {
+    context.err << MessageText(context.language, messageIndex);
+    if (failedPassage != 0) context.err << " (passage " << failedPassage << ")";
+    context.err << "\n";
+    return kExitFailure;
+}
+
 void PrintNotices(const Context& context, const std::vector<std::string>& notices) {
     for (const std::string& notice : notices) context.err << notice << "\n";
 }
@@ -135,6 +143,10 @@ int RunRenderUsul(const Context& context, const std::vector<std::string>& args) 
                     << library->Path().string() << "\n";
         return kExitFailure;
     }
+    // A rendering that cannot be made is refused before anything is written, the bank included.
+    if (const RenderEstimate length = ExpectedUsulLength(usul, options); !length.ok()) {
+        return PrintRefusal(context, length.messageIndex, 0);
+    }
     const std::filesystem::path vlvl = context.dataFolder / "vlvl";
     if (!WriteBank(context, vlvl, factors)) return kExitFailure;
     const std::filesystem::path file = out ? *out : vlvl / "Shablon.---";
@@ -145,10 +157,7 @@ int RunRenderUsul(const Context& context, const std::vector<std::string>& args) 
     });
     PrintNotices(context, result.notices);
     if (!saved) return kExitFailure;
-    if (result.messageIndex != 0) {
-        context.err << MessageText(context.language, result.messageIndex) << "\n";
-        return kExitFailure;
-    }
+    if (result.messageIndex != 0) return PrintRefusal(context, result.messageIndex, 0);
     if (!result.written) {
         context.err << "ritmora-cli: " << result.writeError << "\n";
         return kExitFailure;
@@ -208,6 +217,9 @@ int RunRenderPlan(const Context& context, const std::vector<std::string>& args) 
         context.err << PlanCheckMessage(context.language, plan.messageIndex, plan.line) << "\n";
         return kExitFailure;
     }
+    if (const RenderEstimate length = ExpectedPlanLength(plan.passages, *library); !length.ok()) {
+        return PrintRefusal(context, length.messageIndex, length.failedPassage);
+    }
     if (!WriteBank(context, vlvl, LevelFactors{})) return kExitFailure;
     const std::filesystem::path file = out ? *out : vlvl / "Eser.---";
     PlanRenderResult result;
@@ -218,9 +230,7 @@ int RunRenderPlan(const Context& context, const std::vector<std::string>& args) 
     PrintNotices(context, result.notices);
     if (!saved) return kExitFailure;
     if (result.messageIndex != 0) {
-        context.err << MessageText(context.language, result.messageIndex) << " (passage "
-                    << result.failedPassage << ")\n";
-        return kExitFailure;
+        return PrintRefusal(context, result.messageIndex, result.failedPassage);
     }
     if (!result.written) {
         context.err << "ritmora-cli: " << result.writeError << "\n";
