@@ -39,7 +39,9 @@ std::size_t CharacterCount(const std::string& text) {
 }  // namespace
 
 bool FitsPlanColumns(const std::vector<std::string>& fields) {
-    for (std::size_t f = 0; f < fields.size() && f < kPlanFieldCount; ++f) {
+    // The name is only a label: a long one is cut, as saved plans always had it. Numbers are
+    // never cut, since a cut number means something else.
+    for (std::size_t f = 1; f < fields.size() && f < kPlanFieldCount; ++f) {
         if (CharacterCount(fields[f]) > kColumns[f].width) return false;
     }
     return true;

@@ -37,7 +37,7 @@ PlanCheckResult ValidatePlan(std::string_view planText, std::string_view planNam
 // One plan line in fixed columns: name at column 1 (17 wide), usul 20 (4), times 26 (4), unit
 // 32 (3), BpM 37 (7); longer fields are cut; 43 characters.
 std::string PlanColumns(const std::vector<std::string>& fields);
-// Whether every field fits its column (a letter takes one column), so nothing would be cut.
+// Whether every number field fits its column, so no number would be cut (the name may be).
 bool FitsPlanColumns(const std::vector<std::string>& fields);
 
 // Writes `result.normalisedText` and one CR LF, in Windows-1254, to planFolder/fileName through
