@@ -34,7 +34,8 @@ TransformResult DoubleDurations(UsulRecord& usul) {
 }
 
 TransformResult HalveDurations(UsulRecord& usul) {
-    if (AnyDuration(usul, [](int d) { return d == 2 || d == 3 || d == 7; })) {
+    // A stray 1 (no note value, but a record may hold it) would halve to 0 and lose its stroke.
+    if (AnyDuration(usul, [](int d) { return d == 1 || d == 2 || d == 3 || d == 7; })) {
         return TransformResult::Refused;
     }
     const UsulRecord before = usul;

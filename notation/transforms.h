@@ -10,7 +10,8 @@ enum class TransformResult { Changed, Unchanged, Refused };
 // Refused when any duration is a whole note (64, 96, 112) or any other value above 127 (its
 // double would not fit a byte).
 TransformResult DoubleDurations(UsulRecord& usul);
-// Refused when any duration is 2, 3 or 7 (its half is no note value).
+// Refused when any duration is 2, 3 or 7 (its half is no note value), or a stray 1 (its half
+// would delete the stroke).
 TransformResult HalveDurations(UsulRecord& usul);
 // Re-lays at the highest level that makes the last ring smaller.
 TransformResult Shorten(UsulRecord& usul);
