@@ -498,8 +498,8 @@ TEST(DefaultLibrary, SlowerMertebesDoubleTheSameStrokes) {
 class Generator : public ::testing::Test {
   protected:
     void SetUp() override {
-        source_ = testing::ReadText(std::string(RITMORA_SOURCE_DIR) +
-                                    "/resources/default_library.txt");
+        source_ =
+            testing::ReadText(std::string(RITMORA_SOURCE_DIR) + "/resources/default_library.txt");
         ASSERT_FALSE(source_.empty());
     }
 
@@ -510,7 +510,7 @@ class Generator : public ::testing::Test {
         const std::string command = std::string("\"") + RITMORA_MAKE_DEFAULT_LIBRARY + "\" \"" +
                                     input.string() + "\" \"" + (dir_ / "out.usl").string() +
                                     "\" 2>\"" + (dir_ / "message.txt").string() + "\"";
-        const int status = std::system(command.c_str());
+        const int status = std::system(testing::ShellCommand(command).c_str());
         message_ = testing::ReadText(dir_ / "message.txt");
         return status;
     }
@@ -522,7 +522,8 @@ class Generator : public ::testing::Test {
         return text;
     }
 
-    testing::TempFolder folder_;
+    // The generator is a build tool: it takes its paths in the system's code page.
+    testing::TempFolder folder_{u8"ritmora"};
     const std::filesystem::path& dir_ = folder_.path();
     std::string source_;
     std::string message_;
