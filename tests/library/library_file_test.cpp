@@ -182,7 +182,8 @@ TEST(LibraryFile, ClosedLibraryReportsFailures) {
 
 TEST(LibraryFile, ReadOnlyFileIsRefused) {
     TempFolder folder;
-    if (testing::ReadOnlyIsIgnored(folder.path())) GTEST_SKIP() << "read-only does not stop root";
+    if (testing::ReadOnlyIsIgnored(folder.path()))
+        GTEST_SKIP() << "the read-only mark does not stop this user (root; wine)";
     const fs::path path = folder.path() / "usuller.usl";
     WriteBytes(path, DefaultBytes());
     fs::permissions(path, fs::perms::owner_read, fs::perm_options::replace);
