@@ -17,6 +17,11 @@ inline constexpr int kMessageCount = 51;
 // that no table index ever changes meaning.
 inline constexpr int kTimeSignatureRangeMessage = 101;  // a time-signature box out of 0..255
 inline constexpr int kRecordWriteFailedMessage = 102;   // a library record could not be written
+inline constexpr int kRenderTooLongMessage = 111;       // the audio would pass the length limit
+inline constexpr int kRenderCancelledMessage = 112;     // the user stopped a rendering
+// Plan line faults; like 28-39 they are followed by the line number.
+inline constexpr int kPlanRepeatsTooLargeMessage = 113;  // a repeat count above 9999
+inline constexpr int kPlanFieldTooWideMessage = 114;     // a field wider than its column
 inline constexpr int kHelpMessage = 23;
 inline constexpr int kAboutMessage = 24;
 

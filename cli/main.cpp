@@ -47,13 +47,14 @@ const std::map<std::string, Command>& Commands() {
         {"render-plan", RunRenderPlan},
         {"check-plan", RunCheckPlan},
         {"export-jpg", RunExportJpg},
+        {"export-pdf", RunExportPdf},
     };
     return commands;
 }
 
 constexpr const char* kUsage =
     "usage: ritmora-cli [--dir DIR] [--lang tr|en] "
-    "list|show|render-usul|render-plan|check-plan|export-jpg ...";
+    "list|show|render-usul|render-plan|check-plan|export-jpg|export-pdf ...";
 
 }  // namespace
 }  // namespace ritmora::cli
