@@ -7,7 +7,8 @@
 if(CMAKE_CROSSCOMPILING)
     include(ExternalProject)
     set(RITMORA_HOST_TOOLS_DIR ${CMAKE_BINARY_DIR}/host-tools)
-    set(host_args -DCMAKE_BUILD_TYPE=Release -DRITMORA_WITH_QT=OFF -DRITMORA_BUILD_TESTS=OFF
+    # Built as the Linux build is (RelWithDebInfo), whose flags are known to be warning-free.
+    set(host_args -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRITMORA_WITH_QT=OFF -DRITMORA_BUILD_TESTS=OFF
                   -DRITMORA_BUILD_BENCHMARKS=OFF)
     ExternalProject_Add(ritmora_host_tools
         SOURCE_DIR ${CMAKE_SOURCE_DIR}
