@@ -221,6 +221,12 @@ const std::string& ExtraMessage(Language language, int index) {
         {kRecordWriteFailedMessage,
          {"The usul could not be written to the library file usuller.usl.",
           "Usul, usuller.usl kütüphane dosyasına yazılamadı."}},
+        {kDeletePlanQuestionMessage,
+         {"Do you want to delete the work plan \"%1\" permanently ?",
+          "\"%1\" meşk planını kalıcı olarak silmek istiyor musunuz ?"}},
+        {kReplaceUsulQuestionMessage,
+         {"Slot %1 holds \"%2\". Do you want to replace it ?",
+          "%1 numaralı yerde \"%2\" var. Yerine bu usul yazılsın mı ?"}},
     };
     static const std::string empty;
     const auto found = extras.find(index);

@@ -10,8 +10,8 @@ namespace ritmora {
 class ArayüzKalıp;
 class FRenk;
 
-// Connects But_JPG, But_baskı and Mn_RenkZemin (found by objectName) to the handlers below.
-// Call once, from the window's constructor.
+// Connects the window's But_JPG, But_baskı and Mn_RenkZemin to the handlers below. The window
+// calls it once, when it builds its panels.
 void InstallExportActions(ArayüzKalıp& window);
 
 // The folder of rendered files and pictures: <data folder>/vlvl.

@@ -48,7 +48,7 @@ TEST_F(EditingCommandsTest, DoublingNimSofyanExceedsUntilTheDenominatorIsHalved)
 
 TEST_F(EditingCommandsTest, TransformsThatWouldLeaveTheNoteValuesAreRefusedWithMessage7) {
     NimSofyanInUserSlot();
-    Cell(2).rightDuration = 6;  // dotted sixteenth
+    ChangeCell(2, [&](StrokeCell& cell) { cell.rightDuration = 6; });  // dotted sixteenth
     Window().göster();
     Click("But_mertebe(1)");
     EXPECT_EQ(Cell(2).rightDuration, 3);
@@ -60,7 +60,7 @@ TEST_F(EditingCommandsTest, TransformsThatWouldLeaveTheNoteValuesAreRefusedWithM
 
     for (int refused : {2, 7}) {
         ClearMessages();
-        Cell(2).leftDuration = static_cast<std::uint8_t>(refused);
+        ChangeCell(2, [&](StrokeCell& cell) { cell.leftDuration = static_cast<std::uint8_t>(refused); });
         const CellSnapshot before = Cells();
         Click("But_mertebe(1)");
         EXPECT_EQ(LastMessage(), Message(7)) << refused;
@@ -69,8 +69,8 @@ TEST_F(EditingCommandsTest, TransformsThatWouldLeaveTheNoteValuesAreRefusedWithM
 
     // Doubling: a double-dotted half becomes 112, which cannot double again; nor can a stored
     // value above 127.
-    Cell(2) = StrokeCell{};
-    Cell(3).rightDuration = 56;
+    ChangeCell(2, [](StrokeCell& cell) { cell = StrokeCell{}; });
+    ChangeCell(3, [&](StrokeCell& cell) { cell.rightDuration = 56; });
     ClearMessages();
     Click("But_mertebe(0)");
     EXPECT_EQ(Cell(3).rightDuration, 112);
@@ -79,7 +79,7 @@ TEST_F(EditingCommandsTest, TransformsThatWouldLeaveTheNoteValuesAreRefusedWithM
     Click("But_mertebe(0)");
     EXPECT_EQ(LastMessage(), Message(7));
     EXPECT_EQ(Cells(), doubled);
-    Cell(3).rightDuration = 200;
+    ChangeCell(3, [&](StrokeCell& cell) { cell.rightDuration = 200; });
     ClearMessages();
     Click("But_mertebe(0)");
     EXPECT_EQ(LastMessage(), Message(7));
@@ -103,9 +103,11 @@ TEST_F(EditingCommandsTest, SpacingCommandsOnNimSofyan) {
 
 TEST_F(EditingCommandsTest, SpacingCommandsOnAnUsulWithStrokesInEveryRing) {
     NimSofyanInUserSlot();
-    for (int ring = 1; ring <= kCellCount; ++ring) Cell(ring).rightDuration = 2;
-    Cell(50).separator = 1;   // before a stroke: stays
-    Cell(180).separator = 1;  // after the last stroke: cleared
+    for (int ring = 1; ring <= kCellCount; ++ring) {
+        ChangeCell(ring, [](StrokeCell& cell) { cell.rightDuration = 2; });
+    }
+    ChangeCell(50, [&](StrokeCell& cell) { cell.separator = 1; });   // before a stroke: stays
+    ChangeCell(180, [&](StrokeCell& cell) { cell.separator = 1; });  // after the last stroke: cleared
     Window().göster();
     EXPECT_EQ(Controls().Picture1->height(), 600);
     const CellSnapshot full = Cells();
@@ -142,7 +144,7 @@ TEST_F(EditingCommandsTest, UndoAndRedoRestoreTheExactCellsOfEveryStep) {
     step([&] { Click("But_optimize"); });
     step([&] { Click("But_Temizle"); });
     ASSERT_GE(states.size(), 9u);
-    ASSERT_EQ(Panel().History().UndoSteps(), states.size() - 1);
+    ASSERT_EQ(Window().Model().History().UndoSteps(), states.size() - 1);
 
     for (std::size_t back = states.size() - 1; back-- > 0;) {
         Panel().UndoAction()->trigger();
@@ -162,7 +164,7 @@ TEST_F(EditingCommandsTest, UndoAndRedoRestoreTheExactCellsOfEveryStep) {
     // A new edit after an undo drops the redo steps.
     Panel().Undo();
     Press(UpperLine(1));
-    EXPECT_FALSE(Panel().History().CanRedo());
+    EXPECT_FALSE(Window().Model().History().CanRedo());
 }
 
 TEST_F(EditingCommandsTest, TheKeysReachUndoAndRedo) {
@@ -184,30 +186,30 @@ TEST_F(EditingCommandsTest, TheKeysReachUndoAndRedo) {
 
 TEST_F(EditingCommandsTest, LoadingOrSavingStartsAFreshHistory) {
     NimSofyanInUserSlot();
-    EXPECT_FALSE(Panel().History().CanUndo());  // saving as started afresh
+    EXPECT_FALSE(Window().Model().History().CanUndo());  // saving as started afresh
     Press(UpperLine(1));
     Click("But_mertebe(0)");
-    ASSERT_TRUE(Panel().History().CanUndo());
+    ASSERT_TRUE(Window().Model().History().CanUndo());
 
     // A refused save keeps the history.
     Click("But_kaydet");
     EXPECT_EQ(LastMessage(), Message(6));
-    EXPECT_TRUE(Panel().History().CanUndo());
+    EXPECT_TRUE(Window().Model().History().CanUndo());
 
     Click("But_mertebe(1)");
     ClearMessages();
     Click("But_kaydet");
     ASSERT_TRUE(Messages().empty());
-    EXPECT_FALSE(Panel().History().CanUndo());
+    EXPECT_FALSE(Window().Model().History().CanUndo());
     const CellSnapshot saved = Cells();
     EXPECT_EQ(ReadSlot(205).cells, saved);
     Panel().Undo();
     EXPECT_EQ(Cells(), saved);
 
     Press(UpperLine(6));
-    ASSERT_TRUE(Panel().History().CanUndo());
+    ASSERT_TRUE(Window().Model().History().CanUndo());
     LoadSlot(2);
-    EXPECT_FALSE(Panel().History().CanUndo());
+    EXPECT_FALSE(Window().Model().History().CanUndo());
     const CellSnapshot loaded = Cells();
     Panel().Undo();
     EXPECT_EQ(Cells(), loaded);
@@ -215,7 +217,7 @@ TEST_F(EditingCommandsTest, LoadingOrSavingStartsAFreshHistory) {
     Press(UpperLine(1));
     Click("But_sonraki");
     EXPECT_EQ(Window().CurrentSlot(), 3);
-    EXPECT_FALSE(Panel().History().CanUndo());
+    EXPECT_FALSE(Window().Model().History().CanUndo());
 }
 
 TEST_F(EditingCommandsTest, ShortcutsRespectTheScreenLock) {
@@ -244,7 +246,7 @@ TEST_F(EditingCommandsTest, SaveKeySavesAUserSlot) {
     Panel().SaveAction()->trigger();
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(ReadSlot(205).cells, Cells());
-    EXPECT_FALSE(Panel().History().CanUndo());
+    EXPECT_FALSE(Window().Model().History().CanUndo());
 }
 
 }  // namespace

@@ -125,8 +125,10 @@ TEST_F(PlanRehearsalTest, TheEditorsUsulSurvivesThePlanMode) {
     LoadSlot(12);
     ASSERT_EQ(Window().CurrentSlot(), 12);
     // An edit that is not saved: the last stroke made medium.
-    Window().CurrentUsul().Cell(9).loudness = 2;
-    Window().göster();
+    Window().Model().Edit([](UsulRecord& usul) {
+        usul.Cell(9).loudness = 2;
+        return TransformResult::Changed;
+    });
     const UsulRecord edited = Window().CurrentUsul();
     const QImage picture = Picture();
     const QString total = Controls().Text4->text();
