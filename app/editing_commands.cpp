@@ -7,6 +7,7 @@
 
 #include "app/editing_panel.h"
 #include "app/main_window.h"
+#include "app/editor_model.h"
 #include "app/message_numbers.h"
 #include "notation/transforms.h"
 
@@ -58,12 +59,13 @@ void EditingPanel::Redo() {
     if (window_.NotationEditable()) model_.Redo();
 }
 
-bool EditingPanel::BoxKeepsShortcut(QObject* box, QEvent* event) {
+bool EditingPanel::BoxKeepsShortcut(QObject* box, QEvent* event) const {
     const auto* line = qobject_cast<const QLineEdit*>(box);
     const auto* key = static_cast<const QKeyEvent*>(event);
     if (line == nullptr) return true;
     if (key->matches(QKeySequence::Undo)) return line->isUndoAvailable();
-    if (IsRedoKey(key)) return line->isRedoAvailable();
+    // A step the notation has just undone is redone before the box's own.
+    if (IsRedoKey(key)) return line->isRedoAvailable() && !model_.History().CanRedo();
     return true;
 }
 

@@ -59,7 +59,7 @@ class EditingPanel : public QObject {
     void WireCommands();
     void AddShortcuts();
     // A box keeps Ctrl+Z / Ctrl+Y only while it has something of its own to undo or redo.
-    static bool BoxKeepsShortcut(QObject* box, QEvent* event);
+    bool BoxKeepsShortcut(QObject* box, QEvent* event) const;
 
     ArayüzKalıp& window_;
     EditorModel& model_;

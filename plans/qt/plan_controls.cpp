@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -55,11 +56,7 @@ void PlanControls::Wire() {
     connect(c.Command8, &QPushButton::clicked, this, [this] { panel_.ValidatePlan(); });
     connect(c.File1, &QListWidget::itemSelectionChanged, this,
             [this] { File1_SelectionChanged(); });
-    // A press on the entry that is already current opens it again (the boxes may hold other
-    // text by now); a press that changes the entry has opened it already.
-    connect(c.File1, &QListWidget::itemPressed, this, [this] {
-        if (!rowJustChanged_) panel_.File1_Click(true);
-    });
+    c.File1->viewport()->installEventFilter(this);
     connect(c.Command10, &QPushButton::clicked, this, [this] { panel_.Command10_Click(); });
     connect(c.Command5, &QPushButton::clicked, this, [this] { panel_.Command5_Click(); });
     connect(c.Command4, &QPushButton::clicked, this, [this] { playback_.Command4_Click(); });
@@ -80,10 +77,21 @@ void PlanControls::Wire() {
 }
 
 void PlanControls::File1_SelectionChanged() {
-    if (!panel_.SelectedPlanFile()) return;
-    panel_.File1_Click(!view_.IsEntering());
-    rowJustChanged_ = true;
-    QTimer::singleShot(0, this, [this] { rowJustChanged_ = false; });
+    if (panel_.SelectedPlanFile()) panel_.File1_Click(!view_.IsEntering());
+}
+
+bool PlanControls::eventFilter(QObject* watched, QEvent* event) {
+    QListWidget* list = window_.Controls().File1;
+    if (watched == list->viewport() && event->type() == QEvent::MouseButtonPress) {
+        // A press on the plan that is selected already opens it again (the boxes may hold
+        // other text by now); a press on another one selects it, which opens it.
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        const QListWidgetItem* item = list->itemAt(at);
+        if (item != nullptr && item->isSelected() && item == list->currentItem()) {
+            panel_.File1_Click(true);
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace ritmora

@@ -33,6 +33,9 @@ class PlanControls : public QObject {
     // Redraws the help panel's two example pictures in the window's language.
     void DrawExamplePictures();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void Wire();
     // Another entry of File1 was selected (by a click or by the keys): that plan opens.
@@ -46,7 +49,6 @@ class PlanControls : public QObject {
     RehearsalView view_;
     QLabel* savedPlansPicture_ = nullptr;
     QLabel* sequencesPicture_ = nullptr;
-    bool rowJustChanged_ = false;  // the press that changed File1's entry has opened it
 };
 
 }  // namespace ritmora

@@ -58,7 +58,7 @@ TEST_F(EditingCommandsTest, TransformsThatWouldLeaveTheNoteValuesAreRefusedWithM
     EXPECT_EQ(LastMessage(), Message(7));
     EXPECT_EQ(Cells(), halved);
 
-    for (int refused : {2, 7}) {
+    for (int refused : {1, 2, 7}) {  // a 1 would vanish
         ClearMessages();
         ChangeCell(2, [&](StrokeCell& cell) { cell.leftDuration = static_cast<std::uint8_t>(refused); });
         const CellSnapshot before = Cells();
@@ -167,21 +167,54 @@ TEST_F(EditingCommandsTest, UndoAndRedoRestoreTheExactCellsOfEveryStep) {
     EXPECT_FALSE(Window().Model().History().CanRedo());
 }
 
-TEST_F(EditingCommandsTest, TheKeysReachUndoAndRedo) {
+TEST_F(EditingCommandsTest, TheKeysReachTheNotationUnlessABoxHasItsOwnUndo) {
     NimSofyanInUserSlot();
+    Window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+    EXPECT_TRUE(Controls().Picture1->hasFocus());  // the closed list handed the keys on
     const CellSnapshot stored = Cells();
     Press(UpperLine(1));
     const CellSnapshot edited = Cells();
-    Window().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
-    Controls().Picture1->setFocus();
-    QTest::keyClick(&Window(), Qt::Key_Z, Qt::ControlModifier);
+    auto key = [](Qt::Key which, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
+        QTest::keyClick(QApplication::focusWidget(), which, modifiers);
+    };
+    QTest::mouseClick(Controls().Text2, Qt::LeftButton);
+    QTest::keyClick(Controls().Text2, Qt::Key_End);
+    QTest::keyClicks(Controls().Text2, "7");
+    ASSERT_EQ(Controls().Text2->text(), "27");
+    key(Qt::Key_Z);  // the box undoes its own typing
+    EXPECT_EQ(Controls().Text2->text(), "2");
+    EXPECT_EQ(Cells(), edited);
+    key(Qt::Key_Z);  // nothing left in the box: the notation's step
     EXPECT_EQ(Cells(), stored);
-    QTest::keyClick(&Window(), Qt::Key_Y, Qt::ControlModifier);
+    key(Qt::Key_Y);  // the notation's step first, then the box's own
     EXPECT_EQ(Cells(), edited);
-    QTest::keyClick(&Window(), Qt::Key_Z, Qt::ControlModifier);
-    QTest::keyClick(&Window(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    key(Qt::Key_Y);
+    EXPECT_EQ(Controls().Text2->text(), "27");
+    Press({5, 5});  // a click on the notation takes the keys
+    EXPECT_TRUE(Controls().Picture1->hasFocus());
+    key(Qt::Key_Z);
+    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(Cells(), edited);
+}
+
+TEST_F(EditingCommandsTest, UndoAfterClearBringsBackTheWholeUsul) {
+    NimSofyanInUserSlot();
+    const QStringList shown{Controls().Label1->text(), Controls().Text2->text(),
+                            Controls().Text3->text(), Controls().Text4->text(),
+                            Controls().Text5->text(), Controls().Label4->text()};
+    const CellSnapshot cells = Cells();
+    Click("But_Temizle");
+    ASSERT_EQ(Controls().Text5->text(), "");
+    Panel().Undo();
+    EXPECT_EQ(Cells(), cells);
+    EXPECT_EQ((QStringList{Controls().Label1->text(), Controls().Text2->text(),
+                           Controls().Text3->text(), Controls().Text4->text(),
+                           Controls().Text5->text(), Controls().Label4->text()}),
+              shown);
+    Panel().Redo();
+    EXPECT_EQ(Controls().Label1->text(), "0");
+    EXPECT_EQ(Controls().Text3->text(), "8");
 }
 
 TEST_F(EditingCommandsTest, LoadingOrSavingStartsAFreshHistory) {

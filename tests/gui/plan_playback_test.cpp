@@ -249,8 +249,7 @@ TEST_F(PlanPlaybackTest, StartingAnUsulStopsASoundingPlan) {
     Prepare("Bir", "Tek 4 1 4 120", 0);
     Click("Command4");
     ASSERT_TRUE(plan->Playback().IsPlaying());
-    Controls().But_Baslat->setEnabled(true);
-    emit Controls().But_Baslat->pressed();
+    Click("But_Baslat");
     EXPECT_FALSE(plan->Playback().IsPlaying());
     EXPECT_EQ(Timers().ArmedCount(TimerFamily::PlanEnd), 0);
 }

@@ -330,12 +330,11 @@ inline const char* const kExampleFile = "Huseyni Pesrevi Lavtaci Tavron.txt";
 
 // The window in its plan mode's reach: the sample files written, a silent player (unless a
 // sound server is named in PULSE_SERVER) and a fast slide.
-class PlanFixture : public WindowFixture {
+class PlanFixture : public EditingFixture {
   protected:
     void SetUp() override {
         if (!qEnvironmentVariableIsEmpty("PULSE_SERVER")) output = Player::Output::Automatic;
-        WindowFixture::SetUp();
-        ASSERT_TRUE(Window().StartedOk());
+        EditingFixture::SetUp();
         plan = &Window().Plans();
         plan->View().SetSlideStepDelayMs(0);
         vlvl = folder / "vlvl";
