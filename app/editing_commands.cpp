@@ -6,8 +6,8 @@
 #include <QPushButton>
 
 #include "app/editing_panel.h"
-#include "app/main_window.h"
 #include "app/editor_model.h"
+#include "app/main_window.h"
 #include "app/message_numbers.h"
 #include "notation/transforms.h"
 

@@ -24,7 +24,9 @@ EditorModel::EditorModel(QObject* parent) : QObject(parent) {
 
 EditorModel::~EditorModel() { CloseLibrary(); }
 
-void EditorModel::SetLibrary(std::unique_ptr<UsulLibrary> library) { library_ = std::move(library); }
+void EditorModel::SetLibrary(std::unique_ptr<UsulLibrary> library) {
+    library_ = std::move(library);
+}
 
 void EditorModel::CloseLibrary() {
     if (library_) library_->Close();
@@ -202,6 +204,8 @@ void EditorModel::Restore(const EditorState& state) {
     emit changed();
 }
 
-void EditorModel::Recount() { usul_.totalDuration = static_cast<std::int16_t>(SumOfDurations(usul_)); }
+void EditorModel::Recount() {
+    usul_.totalDuration = static_cast<std::int16_t>(SumOfDurations(usul_));
+}
 
 }  // namespace ritmora

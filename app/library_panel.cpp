@@ -6,15 +6,15 @@
 #include <QPainter>
 
 #include "app/main_window.h"
-#include "app/picture_box.h"
 #include "app/message_numbers.h"
+#include "app/picture_box.h"
 #include "app/screen_lock_rules.h"
 #include "app/usul_boxes.h"
 #include "library/cp1254.h"
 #include "library/list_line.h"
 #include "library/rounding.h"
-#include "notation/relayout.h"
 #include "notation/qt/notation_view.h"
+#include "notation/relayout.h"
 
 namespace ritmora {
 namespace {
@@ -131,7 +131,8 @@ void ArayüzKalıp::SabitListeYap() {
         for (int row = 1; row <= kReferenceRows && slot < kSlotCount; ++row) {
             ++slot;
             UsulRecord record;
-            if (!model_.HasLibrary() || !model_.Library().ReadSlot(slot, record)) record = UsulRecord{};
+            if (!model_.HasLibrary() || !model_.Library().ReadSlot(slot, record))
+                record = UsulRecord{};
             painter.drawText(x, 12 * row - 10 + ascent, Qs(UsulListLine(slot, record)));
         }
     }

@@ -182,8 +182,7 @@ void ArayüzKalıp::ShowText(const std::string& text) {
 bool ArayüzKalıp::AskMessage(int index, const QStringList& arguments) {
     QString text = QString::fromStdString(MessageText(language_, index));
     for (const QString& argument : arguments) text = text.arg(argument);
-    return ShowMessageBox(
-        {this, QString::fromStdString(ApplicationTitle(language_)), text, true});
+    return ShowMessageBox({this, QString::fromStdString(ApplicationTitle(language_)), text, true});
 }
 
 void ArayüzKalıp::ShowNotices(const std::vector<std::string>& notices) {

@@ -10,9 +10,9 @@
 #include "app/startup_rules.h"
 #include "notation/edit_rules.h"
 #include "notation/geometry.h"
-#include "plans/qt/plan_controls.h"
 #include "notation/qt/notation_painter.h"
 #include "notation/qt/notation_view.h"
+#include "plans/qt/plan_controls.h"
 #include "playback/schedule.h"
 
 namespace ritmora {

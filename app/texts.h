@@ -17,8 +17,9 @@ inline constexpr int kMessageCount = 51;
 // that no table index ever changes meaning.
 inline constexpr int kTimeSignatureRangeMessage = 101;  // a time-signature box out of 0..255
 inline constexpr int kRecordWriteFailedMessage = 102;   // a library record could not be written
-inline constexpr int kDeletePlanQuestionMessage = 103;  // %1: the plan file about to go
-inline constexpr int kReplaceUsulQuestionMessage = 104; // %1: a user slot, %2: its usul's name
+// Questions that name what they are about: %1 the plan file; %1 a user slot, %2 its usul's name.
+inline constexpr int kDeletePlanQuestionMessage = 103;
+inline constexpr int kReplaceUsulQuestionMessage = 104;
 inline constexpr int kHelpMessage = 23;
 inline constexpr int kAboutMessage = 24;
 

@@ -108,4 +108,3 @@ std::optional<int> MetronomeGridValueAt(int x, int y) {
 }
 
 }  // namespace ritmora
-

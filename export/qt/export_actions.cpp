@@ -46,7 +46,7 @@ void But_JPG_Click(ArayüzKalıp& window) {
         window.ShowMessage(result.message);
     } else if (result.fault != PictureWriteFault::None) {
         window.ShowText(PictureWriteFaultMessage(window.language(), result.fault,
-                                                  PathToQString(result.file).toStdString()));
+                                                 PathToQString(result.file).toStdString()));
     }
 }
 

@@ -3,8 +3,8 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>

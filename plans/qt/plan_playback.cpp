@@ -13,10 +13,10 @@
 
 #include "app/main_window.h"
 #include "app/message_numbers.h"
-#include "notation/relayout.h"
 #include "app/picture_box.h"
 #include "notation/geometry.h"
 #include "notation/qt/notation_view.h"
+#include "notation/relayout.h"
 #include "notation/transforms.h"
 #include "plans/plan_file.h"
 #include "plans/qt/panel_support.h"
@@ -36,8 +36,8 @@ constexpr const char* kCompositionFile = "Eser.---";
 
 }  // namespace
 
-PlanPlayback::PlanPlayback(ArayüzKalıp& window, PlanState& plan, PlanPanel& panel,
-                           Player& player, QObject* owner)
+PlanPlayback::PlanPlayback(ArayüzKalıp& window, PlanState& plan, PlanPanel& panel, Player& player,
+                           QObject* owner)
     : window_(window), plan_(plan), panel_(panel), player_(player), timers_(new TimerBank(owner)) {}
 
 void PlanPlayback::StopIfActive() {

@@ -60,7 +60,8 @@ TEST_F(EditingCommandsTest, TransformsThatWouldLeaveTheNoteValuesAreRefusedWithM
 
     for (int refused : {1, 2, 7}) {  // a 1 would vanish
         ClearMessages();
-        ChangeCell(2, [&](StrokeCell& cell) { cell.leftDuration = static_cast<std::uint8_t>(refused); });
+        ChangeCell(
+            2, [&](StrokeCell& cell) { cell.leftDuration = static_cast<std::uint8_t>(refused); });
         const CellSnapshot before = Cells();
         Click("But_mertebe(1)");
         EXPECT_EQ(LastMessage(), Message(7)) << refused;
@@ -106,8 +107,9 @@ TEST_F(EditingCommandsTest, SpacingCommandsOnAnUsulWithStrokesInEveryRing) {
     for (int ring = 1; ring <= kCellCount; ++ring) {
         ChangeCell(ring, [](StrokeCell& cell) { cell.rightDuration = 2; });
     }
-    ChangeCell(50, [&](StrokeCell& cell) { cell.separator = 1; });   // before a stroke: stays
-    ChangeCell(180, [&](StrokeCell& cell) { cell.separator = 1; });  // after the last stroke: cleared
+    ChangeCell(50, [&](StrokeCell& cell) { cell.separator = 1; });  // before a stroke: stays
+    ChangeCell(180,
+               [&](StrokeCell& cell) { cell.separator = 1; });  // after the last stroke: cleared
     Window().göster();
     EXPECT_EQ(Controls().Picture1->height(), 600);
     const CellSnapshot full = Cells();
@@ -201,8 +203,8 @@ TEST_F(EditingCommandsTest, TheKeysReachTheNotationUnlessABoxHasItsOwnUndo) {
 TEST_F(EditingCommandsTest, UndoAfterClearBringsBackTheWholeUsul) {
     NimSofyanInUserSlot();
     const QStringList shown{Controls().Label1->text(), Controls().Text2->text(),
-                            Controls().Text3->text(), Controls().Text4->text(),
-                            Controls().Text5->text(), Controls().Label4->text()};
+                            Controls().Text3->text(),  Controls().Text4->text(),
+                            Controls().Text5->text(),  Controls().Label4->text()};
     const CellSnapshot cells = Cells();
     Click("But_Temizle");
     ASSERT_EQ(Controls().Text5->text(), "");

@@ -251,8 +251,7 @@ class RealBoxes : public WindowFixture {
 };
 
 TEST_F(RealBoxes, QuestionsBeforeReplacingAnUsulHaveCancelAsDefault) {
-    const std::function<void()> asks[] = {[this] { Click("But_Sil"); },
-                                          [this] { SaveAs(231); }};
+    const std::function<void()> asks[] = {[this] { Click("But_Sil"); }, [this] { SaveAs(231); }};
     for (const auto& ask : asks) {
         LoadSlot(231);
         const UsulRecord stored = ReadSlot(231);
