@@ -7,6 +7,7 @@
 #include "app/message_numbers.h"
 #include "app/picture_box.h"
 #include "app/usul_boxes.h"
+#include "export/qt/offscreen_notation.h"
 #include "notation/edit_rules.h"
 #include "notation/geometry.h"
 #include "notation/qt/notation_painter.h"
@@ -32,10 +33,8 @@ void ArayüzKalıp::göster() {
     const int rows = RowCountForLastRing(MevcutHalka(usul));
     picture->SetPictureSize(kNotationWidth, kRowHeight * rows);
     picture->move(26, NotationPictureTop(InnerHeight(), rows));
-    const LoudnessLetters letters{Qs(MessageText(language_, message::kLoudLetter)),
-                                  Qs(MessageText(language_, message::kMediumLetter)),
-                                  Qs(MessageText(language_, message::kSoftLetter))};
-    const int total = DrawNotation(picture->Picture(), usul, glyphs_, letters, notationFont_);
+    const int total = DrawNotation(picture->Picture(), usul, glyphs_, LoudnessLettersFor(language_),
+                                   notationFont_);
     picture->update();
 
     if (passage_) {

@@ -7,9 +7,6 @@ namespace {
 
 class EditingCommandsTest : public EditingFixture {
   protected:
-    QString Message(int index) {
-        return QString::fromStdString(MessageText(Language::Turkish, index));
-    }
     QString Status() { return Controls().Label4->text(); }
 
     // "Nim sofyan" 2/8 (slot 1) saved as into user slot 205, where the buttons work.

@@ -8,8 +8,6 @@ namespace {
 
 using EditingMouseTest = EditingFixture;
 
-QString Message(int index) { return QString::fromStdString(MessageText(Language::Turkish, index)); }
-
 TEST_F(EditingMouseTest, PressesWithNothingLoadedAreRefusedWithMessage15) {
     ASSERT_EQ(Window().CurrentSlot(), 0);
     const CellSnapshot before = Cells();

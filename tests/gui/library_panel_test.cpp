@@ -7,12 +7,7 @@
 namespace ritmora::testing {
 namespace {
 
-class LibraryPanel : public WindowFixture {
-  protected:
-    QString Message(int index) {
-        return QString::fromStdString(MessageText(Window().language(), index));
-    }
-};
+using LibraryPanel = WindowFixture;
 
 TEST_F(LibraryPanel, LoadListShowsEverySlotAndIsTheOnlyThingUsable) {
     Click("But_yükle");

@@ -188,23 +188,6 @@ TEST_F(PlanRehearsalTest, UndoDoesNothingInThePlanModeAndNoPassageReachesTheEdit
     EXPECT_EQ(ReadSlot(205).cells, edited);
 }
 
-TEST_F(PlanRehearsalTest, TheEditorsUsulIsRedrawnInTheNewLanguage) {
-    LoadSlot(12);
-    const UsulRecord loaded = Window().CurrentUsul();
-    EnterPlanMode();
-    ASSERT_TRUE(SavePlan(QStringLiteral("Kisa"), QStringLiteral("Bir 4 1 4 120")));
-    OpenPlan(QStringLiteral("Kisa.txt"));
-    Click("Command4");
-    Click("Command3");
-    TriggerMenu("Mn_Lisanlar");  // in plan mode nothing is redrawn
-    Click("Option2");
-    EXPECT_EQ(Window().CurrentUsul(), loaded);
-    // The same usul drawn in English now, as a fresh redraw draws it.
-    const QImage shown = Picture();
-    Window().göster();
-    EXPECT_EQ(Picture(), shown);
-}
-
 }  // namespace
 }  // namespace ritmora::testing
 
