@@ -123,7 +123,8 @@ int EditorModel::DeleteSlot() {
 
 void EditorModel::Clear() {
     ClearCells(usul_);
-    state_.shownSlot = 0;
+    // The label goes to 0, but a time signature that changes shows the slot again.
+    state_.shownSlot = state_.beats != "0" || state_.mertebe != "8" ? slot_ : 0;
     state_.beats = "0";
     state_.mertebe = "8";
     state_.name.clear();
@@ -156,6 +157,7 @@ void EditorModel::SetNameBox(const std::string& text) {
 void EditorModel::SetBeatsBox(const std::string& text) {
     if (text == state_.beats) return;
     state_.beats = text;
+    state_.shownSlot = slot_;
     if (const auto expected = ExpectedTotalFromBoxes(state_.beats, state_.mertebe)) {
         state_.expectedTotal = *expected;
     }
@@ -165,6 +167,7 @@ void EditorModel::SetBeatsBox(const std::string& text) {
 void EditorModel::SetMertebeBox(const std::string& text) {
     if (text == state_.mertebe) return;
     state_.mertebe = text;
+    state_.shownSlot = slot_;
     // A denominator of 0 keeps the expected length it had.
     if (const auto expected = ExpectedTotalFromBoxes(state_.beats, state_.mertebe)) {
         state_.expectedTotal = *expected;

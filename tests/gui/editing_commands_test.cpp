@@ -212,7 +212,7 @@ TEST_F(EditingCommandsTest, UndoAfterClearBringsBackTheWholeUsul) {
                            Controls().Text5->text(), Controls().Label4->text()}),
               shown);
     Panel().Redo();
-    EXPECT_EQ(Controls().Label1->text(), "0");
+    EXPECT_EQ(Controls().Text5->text(), "");
     EXPECT_EQ(Controls().Text3->text(), "8");
 }
 
