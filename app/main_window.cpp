@@ -77,7 +77,7 @@ void ArayüzKalıp::BuildPanels(std::optional<Player::Output> output) {
     editing_ = new EditingPanel(*this, model_);
     playback_ = new PlaybackPanel(*this, *player_);
     plans_ = new PlanControls(*this, *player_);
-    InstallExportActions(*this);
+    ConnectExportActions(*this);
 }
 
 // The start-up, in the order the window needs it: size, fonts, texts, lists, unit note and

@@ -84,7 +84,7 @@ FRenk* Mn_RenkZemin_Click(ArayüzKalıp& window) {
     return colour;
 }
 
-void InstallExportActions(ArayüzKalıp& window) {
+void ConnectExportActions(ArayüzKalıp& window) {
     ArayüzKalıp* target = &window;
     const WindowControls& c = window.Controls();
     QObject::connect(c.But_JPG, &QPushButton::clicked, &window,

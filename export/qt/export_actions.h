@@ -12,7 +12,7 @@ class FRenk;
 
 // Connects the window's But_JPG, But_baskı and Mn_RenkZemin to the handlers below. The window
 // calls it once, when it builds its panels.
-void InstallExportActions(ArayüzKalıp& window);
+void ConnectExportActions(ArayüzKalıp& window);
 
 // The folder of rendered files and pictures: <data folder>/vlvl.
 std::filesystem::path PictureFolder(const std::filesystem::path& dataFolder);
