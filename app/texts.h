@@ -17,6 +17,9 @@ inline constexpr int kMessageCount = 51;
 // that no table index ever changes meaning.
 inline constexpr int kTimeSignatureRangeMessage = 101;  // a time-signature box out of 0..255
 inline constexpr int kRecordWriteFailedMessage = 102;   // a library record could not be written
+// Questions that name what they are about: %1 the plan file; %1 a user slot, %2 its usul's name.
+inline constexpr int kDeletePlanQuestionMessage = 103;
+inline constexpr int kReplaceUsulQuestionMessage = 104;
 inline constexpr int kRenderTooLongMessage = 111;       // the audio would pass the length limit
 inline constexpr int kRenderCancelledMessage = 112;     // the user stopped a rendering
 // Plan line faults; like 28-39 they are followed by the line number.
