@@ -148,7 +148,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckScene(usul);
 
     EditHistory history;
-    history.Reset(usul.cells);
+    EditorState state;
+    state.cells = usul.cells;
+    history.Reset(state);
     while (input.remaining_bytes() > 0) {
         switch (input.ConsumeIntegralInRange(0, 3)) {
             case 0:
@@ -158,14 +160,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 Transform(usul, input.ConsumeIntegralInRange(0, 4));
                 break;
             case 2:
-                if (const auto undone = history.Undo()) usul.cells = *undone;
+                if (const auto undone = history.Undo()) usul.cells = undone->cells;
                 break;
             default:
-                if (const auto redone = history.Redo()) usul.cells = *redone;
+                if (const auto redone = history.Redo()) usul.cells = redone->cells;
                 break;
         }
-        history.Record(usul.cells);
-        Require(history.Present() == usul.cells, "the history's present is the record");
+        state.cells = usul.cells;
+        history.Record(state);
+        Require(history.Present() == state, "the history's present is the record");
         CheckRelayout(usul, input.ConsumeIntegralInRange(kMinLevel, kMaxLevel));
     }
     CheckScene(usul);
