@@ -3,6 +3,7 @@
 // until the plan mode raises them.
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,8 +24,10 @@
 #include "app/main_window.h"
 #include "app/picture_box.h"
 #include "app/screen_lock_rules.h"
+#include "app/window_palette.h"
 #include "notation/edit_rules.h"
 #include "notation/qt/notation_view.h"
+#include "plans/qt/plan_column_header.h"
 
 namespace ritmora {
 namespace {
@@ -106,6 +109,10 @@ void ArayüzKalıp::BuildControls() {
 
     BuildBand(area);
     BuildPlanPanels(area);
+
+    auto* titleStyle = new FrameTitleStyle;
+    titleStyle->setParent(this);  // outlives the frames, which are the drawing area's
+    for (QGroupBox* frame : area->findChildren<QGroupBox*>()) frame->setStyle(titleStyle);
 
     c.TimerWav = Named(new QTimer(this), QStringLiteral("TimerWav"));
     c.TimerWav->setInterval(100);
@@ -349,12 +356,12 @@ void ArayüzKalıp::BuildPlanPanels(QWidget* area) {
     c.Command2->setIconSize(QSize(32, 32));
     c.Command2->setIcon(QIcon(QuestionIcon(32)));
     c.Command2->setAutoRaise(true);
-    c.Label2 = Named(new QLabel(c.Frame9), QStringLiteral("Label2"));
-    c.Label2->setGeometry(8, 46, 402, 16);
     c.Text14 = Named(new QPlainTextEdit(c.Frame9), QStringLiteral("Text14"));
     c.Text14->setGeometry(8, 62, 402, 92);
     c.Text14->setFont(listFont_);
     c.Text14->setLineWrapMode(QPlainTextEdit::NoWrap);
+    c.Label2 = Named(new PlanColumnHeader(c.Text14, c.Frame9), QStringLiteral("Label2"));
+    c.Label2->setGeometry(8, 46, 402, 16);
     // Raised over the band, the panels must hide what lies below them.
     for (QWidget* frame : {c.Frame5, c.Frame10, c.Frame9}) frame->setAutoFillBackground(true);
 }
@@ -429,31 +436,30 @@ void ArayüzKalıp::EkranDizayn() {
 }
 
 void ArayüzKalıp::renklendir(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-    const QColor colour(red, green, blue);
-    auto paint = [&colour](QWidget* widget) {
-        QPalette palette = widget->palette();
-        palette.setColor(QPalette::Window, colour);
-        widget->setPalette(palette);
-    };
-    paint(centralWidget());
+    // One palette on the drawing area: the panels, frames, labels and options listed for the
+    // background all inherit it, and so do their disabled colours, which come from it alone.
+    centralWidget()->setPalette(
+        BackgroundPalette(QApplication::palette(), QColor(red, green, blue)));
     centralWidget()->setAutoFillBackground(true);
-    const WindowControls& c = controls_;
-    for (QWidget* widget : std::initializer_list<QWidget*>{
-             c.Label4,  c.Label5,  c.Label1,  c.Label7,      c.Label2,     c.Label9,
-             c.Label3,  c.Frame1,  c.Frame2,  c.Frame3,      c.Frame4,     c.Frame6,
-             c.Frame7,  c.Frame8,  c.Frame5,  c.Frame9,      c.Frame10,    c.Picture3,
-             c.Frame12, c.Frame13, c.Frame14, c.Option1[0],  c.Option1[1], c.Option1[2],
-             c.Option2, c.Option3, c.Option4, c.PicBirimNota}) {
-        paint(widget);
-    }
     PaintUnitNoteBox();
 }
 
 void ArayüzKalıp::PaintUnitNoteBox() {
     PictureBox* box = controls_.PicBirimNota;
-    box->ClearPicture(box->palette().color(QPalette::Window));
+    const QColor background = box->palette().color(QPalette::Window);
+    box->ClearPicture(background);
     const int code = model_.UnitNote() == 4 ? 162 : model_.UnitNote() == 8 ? 164 : 166;
-    glyphs_.CopyGlyph(box->Picture(), glyphs_.Small(), code, 6, 0);
+    // The glyph's ink, in the colour that reads on the background: on a light one this is the
+    // AND copy's black, on a dark one the note would vanish in black.
+    QImage glyph(box->Picture().size(), QImage::Format_RGB32);
+    glyph.fill(Qt::white);
+    glyphs_.CopyGlyph(glyph, glyphs_.Small(), code, 6, 0);
+    const QRgb ink = InkOn(background).rgb();
+    for (int y = 0; y < glyph.height(); ++y) {
+        for (int x = 0; x < glyph.width(); ++x) {
+            if (glyph.pixel(x, y) == qRgb(0, 0, 0)) box->Picture().setPixel(x, y, ink);
+        }
+    }
     box->update();
 }
 
