@@ -62,7 +62,11 @@ void ArayüzKalıp::ApplyTexts(Language language) {
     language_ = language;
     ApplyCaptions(language, CaptionGroup::kPlanMode);
     ShowPlanPauseCaption();
+    // The running time reads the same in both languages and is a reading, not a caption: a
+    // switch keeps the time it shows (a paused plan's above all).
+    const QString runningTime = controls_.Label3->text();
     ApplyCaptions(language, CaptionGroup::kPlanPanel);
+    if (!runningTime.isEmpty()) controls_.Label3->setText(runningTime);
     ApplyCaptions(language, CaptionGroup::kHelpPanel);
     QString example = Qs(ExampleDescriptionText(language));
     example.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -47,6 +47,9 @@ TEST_F(PlanRehearsalTest, PanelsRise165PixelsAndComeBack) {
     // Raised, they leave the instrument and play frames in sight.
     EXPECT_LT(c.Frame9->geometry().right(), c.Frame1->x());
     EXPECT_TRUE(c.Frame5->isVisible() && c.Frame9->isVisible() && c.Frame10->isVisible());
+    // What they cover shows no edge beside them; what they leave stays.
+    EXPECT_FALSE(c.Frame8->isVisible() || c.Frame3->isVisible() || c.But_baskı->isVisible());
+    EXPECT_TRUE(c.Frame1->isVisible() && c.Frame2->isVisible());
     EXPECT_FALSE(c.Picture1->isVisible());
     EXPECT_TRUE(c.Picture4->isVisible());
     EXPECT_FALSE(c.Picture3->isVisible());
@@ -65,6 +68,7 @@ TEST_F(PlanRehearsalTest, PanelsRise165PixelsAndComeBack) {
     EXPECT_EQ(c.Frame10->y(), frame10);
     EXPECT_TRUE(c.Picture1->isVisible());
     EXPECT_FALSE(c.Picture4->isVisible());
+    EXPECT_TRUE(c.Frame8->isVisible() && c.Frame3->isVisible() && c.But_baskı->isVisible());
 }
 
 TEST_F(PlanRehearsalTest, PlanModeOpensTheFirstSavedPlanOverWhatWasTyped) {
