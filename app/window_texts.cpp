@@ -58,6 +58,7 @@ void ArayüzKalıp::ApplyCaptions(Language language, CaptionGroup group) {
 void ArayüzKalıp::ApplyTexts(Language language) {
     // Captions of the usul mode, then the messages, then the plan mode and its panels, then the
     // help panel: the order every language switch follows.
+    qtTexts_.Use(language);
     ApplyCaptions(language, CaptionGroup::kUsulMode);
     language_ = language;
     ApplyCaptions(language, CaptionGroup::kPlanMode);

@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <map>
 
+#include <QFile>
+#include <QLibraryInfo>
+
 #include "plans/qt/example_pictures.h"
 #include "tests/gui/window_fixture.h"
 
@@ -238,6 +241,32 @@ TEST_F(PlanHeader, EachWordStandsOverItsColumnInThePanelAndInTheHelpPicture) {
                                 InkRunStarts(picture, bands[2].first, bands[2].second, kSolidInk));
         TriggerMenu("Mn_Lisanlar");
     }
+}
+
+}  // namespace
+}  // namespace ritmora::testing
+
+namespace ritmora::testing {
+namespace {
+
+class StandardButtons : public WindowFixture {};
+
+TEST_F(StandardButtons, SpeakTheWindowsLanguage) {
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_tr.qm")) {
+        GTEST_SKIP() << "Qt's Turkish translation is not installed";
+    }
+    auto buttons = [this] {
+        QMessageBox box(QMessageBox::NoIcon, QString(), QString(),
+                        QMessageBox::Ok | QMessageBox::Cancel, &Window());
+        return (box.button(QMessageBox::Ok)->text() + " / " +
+                box.button(QMessageBox::Cancel)->text())
+            .toStdString();
+    };
+    EXPECT_EQ(buttons(), "Tamam / İptal");
+    TriggerMenu("Mn_Lisanlar");
+    EXPECT_EQ(buttons(), "OK / Cancel");
+    TriggerMenu("Mn_Lisanlar");
+    EXPECT_EQ(buttons(), "Tamam / İptal");
 }
 
 }  // namespace
