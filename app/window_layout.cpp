@@ -99,7 +99,7 @@ void ArayüzKalıp::BuildControls() {
     for (QListWidget** list : {&c.List1, &c.List2}) {
         *list = new QListWidget(area);
         (*list)->setFont(listFont_);
-        (*list)->setSelectionMode(QAbstractItemView::NoSelection);
+        (*list)->setSelectionMode(QAbstractItemView::SingleSelection);  // the current slot
         (*list)->setGeometry(308, 30, 400, 560);
         (*list)->viewport()->installEventFilter(this);
         (*list)->hide();

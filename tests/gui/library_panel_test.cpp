@@ -32,6 +32,25 @@ TEST_F(LibraryPanel, LoadListShowsEverySlotAndIsTheOnlyThingUsable) {
     EXPECT_FALSE(IsEnabled("But_kaydet"));  // a fixed slot
 }
 
+TEST_F(LibraryPanel, ListsOpenShowingTheCurrentSlotSelected) {
+    auto expectShown = [](QListWidget* list, int line) {
+        ASSERT_TRUE(list->isVisible());
+        QListWidgetItem* item = list->item(line);
+        EXPECT_TRUE(item->isSelected());
+        EXPECT_EQ(list->selectedItems().size(), 1);
+        EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(item)));
+    };
+    for (int slot : {183, 12}) {
+        LoadSlot(slot);
+        Click("But_yükle");
+        expectShown(Controls().List1, slot - 1);
+        ClickListLine(Controls().List1, 0, Qt::RightButton);
+    }
+    SaveAs(240);
+    Click("But_farklı");
+    expectShown(Controls().List2, 240 - 201);
+}
+
 TEST_F(LibraryPanel, OtherButtonOnTheListClosesItWithoutLoading) {
     Click("But_yükle");
     ClickListLine(Controls().List1, 4, Qt::RightButton);
