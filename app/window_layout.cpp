@@ -183,12 +183,14 @@ void ArayüzKalıp::BuildMenus() {
         if (item == 7) {
             action->setSeparator(true);
         } else {
-            const QPixmap picture = glyphs_.MenuPicture(item);
+            const QPixmap picture = glyphs_.MenuPicture(item, devicePixelRatioF());
             if (!picture.isNull()) action->setIcon(QIcon(picture));
         }
         c.Mn_editNota[static_cast<std::size_t>(item)] = action;
     }
-    c.Mn_edit->setStyleSheet(QStringLiteral("QMenu { icon-size: 20px 26px; }"));
+    c.Mn_edit->setStyleSheet(QStringLiteral("QMenu { icon-size: %1px %2px; }")
+                                 .arg(qRound(20 * GlyphSheet::kMenuPictureZoom))
+                                 .arg(qRound(26 * GlyphSheet::kMenuPictureZoom)));
 
     c.Mn_metinler = Named(new QMenu(this), QStringLiteral("Mn_metinler"));
     for (int item = 0; item < 9; ++item) {
@@ -395,24 +397,44 @@ void ArayüzKalıp::BuildHelpPanel(QWidget* area) {
 
 void ArayüzKalıp::DrawMetronomeGrid() {
     PictureBox* grid = controls_.Picture8;
-    grid->ClearPicture(Qt::white);
-    QPainter painter(&grid->Picture());
-    QFont font = notationFont_;
-    font.setPointSizeF(6.5);
-    painter.setFont(font);
+    // Drawn for the screen's pixels, so that the numbers stay crisp on a scaled screen.
+    const qreal ratio = grid->devicePixelRatioF();
+    QImage picture((QSizeF(grid->size()) * ratio).toSize(), QImage::Format_RGB32);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(QColor(160, 160, 160));
     for (int row = 0; row <= 4; ++row)
         painter.drawLine(0, row * 17 - (row == 4), 169, row * 17 - (row == 4));
     for (int column = 0; column <= 10; ++column) {
         painter.drawLine(column * 17 - (column == 10), 0, column * 17 - (column == 10), 66);
     }
+    // Three digits in a 17-pixel cell: a narrow face, and squeezed to the cell if still wider,
+    // so that neighbouring numbers never run together.
+    QFont font = notationFont_;
+    font.setPixelSize(10);
+    font.setStretch(QFont::Condensed);
+    painter.setFont(font);
     painter.setPen(Qt::black);
+    const QFontMetricsF metrics(font, &picture);
+    const qreal room = kMetronomeGridCell - 3;
     for (int row = 0; row < kMetronomeGridRows; ++row) {
         for (int column = 0; column < kMetronomeGridColumns; ++column) {
-            painter.drawText(QRect(column * 17, row * 17, 17, 17), Qt::AlignCenter,
-                             QString::number(MetronomeGridValue(row, column)));
+            const QString value = QString::number(MetronomeGridValue(row, column));
+            const qreal width = metrics.horizontalAdvance(value);
+            const qreal scale = std::min(1.0, room / width);
+            painter.save();
+            painter.translate((column + 0.5) * kMetronomeGridCell, row * kMetronomeGridCell);
+            painter.scale(scale, 1.0);
+            painter.drawText(QRectF(-width / 2, 0, width, kMetronomeGridCell), Qt::AlignCenter,
+                             value);
+            painter.restore();
         }
     }
+    painter.end();
+    grid->Picture() = picture;
+    grid->update();
 }
 
 int ArayüzKalıp::InnerHeight() const {

@@ -41,4 +41,13 @@ int FrameTitleStyle::styleHint(StyleHint hint, const QStyleOption* option, const
     return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
 
+QRect FrameTitleStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+                                      SubControl part, const QWidget* widget) const {
+    QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
+    if (control == CC_GroupBox && part == SC_GroupBoxLabel && rect.left() < kTitleIndent) {
+        rect.translate(kTitleIndent - rect.left(), 0);
+    }
+    return rect;
+}
+
 }  // namespace ritmora

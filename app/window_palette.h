@@ -18,12 +18,18 @@ QColor InkOn(const QColor& background);
 QPalette BackgroundPalette(const QPalette& base, const QColor& background);
 
 // A frame's title is drawn in the frame's window text colour, like every other text that
-// stands on the background (styles take it from the colour of text in boxes otherwise).
+// stands on the background (styles take it from the colour of text in boxes otherwise), and a
+// little in from the frame's left edge, clear of a picture that reaches just over that edge
+// (the metronome grid).
 class FrameTitleStyle : public QProxyStyle {
   public:
+    static constexpr int kTitleIndent = 6;
+
     int styleHint(StyleHint hint, const QStyleOption* option = nullptr,
                   const QWidget* widget = nullptr,
                   QStyleHintReturn* returnData = nullptr) const override;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget = nullptr) const override;
 };
 
 }  // namespace ritmora

@@ -189,6 +189,17 @@ TEST_F(EditingMouseTest, TheMetronomeGridSetsTheTempoWithOneClick) {
     QTest::mouseClick(Controls().Label5, Qt::LeftButton);
     ASSERT_TRUE(grid->isVisible());
     EXPECT_EQ(grid->pos(), QPoint(50, 620));
+    // Every number stays inside its cell, clear of the lines between the cells.
+    const QImage& picture = grid->Picture();
+    int inkOnLines = 0;
+    for (int x = 0; x <= 170; x += 17) {
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int dx : {-1, 0, 1}) {
+                inkOnLines += picture.valid(x + dx, y) && qGray(picture.pixel(x + dx, y)) < 100;
+            }
+        }
+    }
+    EXPECT_EQ(inkOnLines, 0);
 
     // Outside the 40 cells nothing happens.
     QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(169, 68));

@@ -106,16 +106,42 @@ TEST(GlyphSheet, StemDirections) {
     EXPECT_TRUE(AnyInk(image, QRect(eighth.srcX + 11, 0, 7, 84)));
 }
 
-TEST(GlyphSheet, MenuPictures) {
+// The most separate runs of ink that one column of `picture` crosses: the flags of a note.
+int MostInkRuns(const QImage& picture) {
+    int most = 0;
+    for (int x = 0; x < picture.width(); ++x) {
+        int runs = 0;
+        bool inInk = false;
+        for (int y = 0; y < picture.height(); ++y) {
+            const bool ink = qGray(picture.pixel(x, y)) < 128;
+            runs += ink && !inInk;
+            inInk = ink;
+        }
+        most = std::max(most, runs);
+    }
+    return most;
+}
+
+TEST(GlyphSheet, MenuPicturesTellTheShortValuesApartAtEveryScale) {
     const GlyphSheet& sheet = Sheet();
     for (int position : {6, 7, 8, 15, -1}) EXPECT_TRUE(sheet.MenuPicture(position).isNull());
-    for (int position : {0, 1, 2, 3, 4, 5, 9, 10, 11, 12, 13, 14}) {
-        const QPixmap picture = sheet.MenuPicture(position);
-        ASSERT_FALSE(picture.isNull()) << position;
-        EXPECT_EQ(picture.height(), position == 0 || position == 14 ? 26 : 24);
-        EXPECT_TRUE(AnyInk(picture.toImage().convertToFormat(QImage::Format_RGB32),
-                           QRect(4, 0, 12, picture.height())))
-            << position;
+    for (qreal ratio : {1.0, 2.0}) {
+        for (int position : {0, 1, 2, 3, 4, 5, 9, 10, 11, 12, 13, 14}) {
+            const QPixmap picture = sheet.MenuPicture(position, ratio);
+            ASSERT_FALSE(picture.isNull()) << position;
+            EXPECT_EQ(picture.deviceIndependentSize(),
+                      QSizeF(30, position == 0 || position == 14 ? 39 : 36));
+        }
+        // Stem up and stem down, a 32nd shows one flag more than a 16th, two more than an 8th.
+        for (auto [shortest, longer] : {std::pair{0, 2}, {14, 12}}) {
+            auto runs = [&](int position) {
+                return MostInkRuns(sheet.MenuPicture(position, ratio)
+                                       .toImage()
+                                       .convertToFormat(QImage::Format_RGB32));
+            };
+            EXPECT_EQ(runs(shortest), runs(longer) + 2) << shortest << " at " << ratio;
+            EXPECT_EQ(runs(longer + (shortest - longer) / 2), runs(longer) + 1);
+        }
     }
 }
 
