@@ -2,6 +2,8 @@
 // readable, both languages, help and about.
 #include <QFontMetrics>
 #include <QMenuBar>
+#include <QRegularExpression>
+#include <QUrl>
 
 #include "library/default_library.h"
 #include "notation/geometry.h"
@@ -93,17 +95,28 @@ TEST_F(WindowStart, TheBandIsReadableInBothLanguages) {
     }
 }
 
-TEST_F(WindowStart, HelpAndAboutInPlainBoxesWithTheTitleInForce) {
+TEST_F(WindowStart, HelpLinksTheGuideOfTheLanguageAboutInAPlainBox) {
+    // The guide beside the program, as the build and an install put it.
+    auto linkedGuide = [this] {
+        const QRegularExpressionMatch link =
+            QRegularExpression(QStringLiteral("href=\"([^\"]+)\"")).match(LastMessage());
+        return QUrl(link.captured(1)).toLocalFile();
+    };
     TriggerMenu("Mn_yardm");
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages()[0].title, "Ritmora editörü");
     EXPECT_TRUE(Messages()[0].text.startsWith("Proğramın kullanımı"));
     EXPECT_FALSE(Messages()[0].question);
+    EXPECT_TRUE(linkedGuide().endsWith("guide_tr.html"));
+    EXPECT_TRUE(QFile::exists(linkedGuide()));
     TriggerMenu("Mn_Lisanlar");
+    TriggerMenu("Mn_yardm");
+    EXPECT_TRUE(linkedGuide().endsWith("guide_en.html"));
+    EXPECT_TRUE(QFile::exists(linkedGuide()));
     TriggerMenu("Mn_bilgi");
-    ASSERT_EQ(Messages().size(), 2u);
-    EXPECT_EQ(Messages()[1].title, "Ritmora editor");
-    EXPECT_TRUE(Messages()[1].text.endsWith("Istanbul 30 March 2010."));
+    ASSERT_EQ(Messages().size(), 3u);
+    EXPECT_EQ(Messages()[2].title, "Ritmora editor");
+    EXPECT_TRUE(Messages()[2].text.endsWith("Istanbul 30 March 2010."));
 }
 
 class BrokenLibrary : public WindowFixture {
