@@ -201,9 +201,9 @@ TEST(NotationPainter, GlyphsDotsAndSeparators) {
     EXPECT_EQ(picture.pixel(56 + 15, 89), kWhite);  // the gap between the two dots
     // The staff line shows through the glyph columns (AND copy).
     EXPECT_EQ(picture.pixel(36, 90), kBlack);
-    // Red separator dashes at x 56 + 14.
-    for (int y : {61, 66, 72, 78, 84, 89}) EXPECT_EQ(picture.pixel(70, y), kRed) << y;
-    for (int y : {60, 67, 71, 79, 83}) EXPECT_NE(picture.pixel(70, y), kRed) << y;
+    // Red separator dashes at x 56 + 14; the last stops a pixel short of the dots beside it.
+    for (int y : {61, 66, 72, 78, 84, 87}) EXPECT_EQ(picture.pixel(70, y), kRed) << y;
+    for (int y : {60, 67, 71, 79, 83, 88, 89}) EXPECT_NE(picture.pixel(70, y), kRed) << y;
 }
 
 TEST(NotationPainter, SyllablesAndLettersLeaveInk) {
@@ -224,6 +224,32 @@ TEST(NotationPainter, SyllablesAndLettersLeaveInk) {
     EXPECT_TRUE(anyDark(QRect(37, 4, 8, 12)));      // "F" at (x + 1, T + 4)
     EXPECT_TRUE(anyDark(QRect(73, 119, 20, 14)));   // "Tek" below the lower line
     EXPECT_FALSE(anyDark(QRect(77, 134, 10, 14)));  // no loudness on cell 3
+}
+
+TEST(NotationPainter, StemsAndFlagsStopShortOfTheSyllable) {
+    // A 32nd stem down reaches into its syllable, a whole note does not: every pixel around
+    // the letters (as the whole note's cell shows them) stays clear of the 32nd's ink.
+    auto draw = [](int leftDuration) {
+        UsulRecord usul;
+        usul.Cell(1).leftDuration = static_cast<std::uint8_t>(leftDuration);
+        usul.Cell(1).syllable = "Tek";
+        QImage picture = PictureFor(usul);
+        Draw(picture, usul);
+        return picture;
+    };
+    const QImage letters = draw(64);
+    const QImage crowded = draw(2);
+    auto dark = [](const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 160; };
+    int touching = 0;
+    for (int y = 101; y < 149; ++y) {
+        for (int x = 1; x < 60; ++x) {
+            if (!dark(crowded, x, y) || dark(letters, x, y)) continue;
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) touching += dark(letters, x + dx, y + dy);
+            }
+        }
+    }
+    EXPECT_EQ(touching, 0);
 }
 
 TEST(NotationPainter, RingOutlinesHideAndRestore) {
