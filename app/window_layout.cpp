@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -41,6 +42,16 @@ T* Named(T* object, const QString& name) {
     object->setObjectName(name);
     return object;
 }
+
+// Menu pictures as large as they are drawn: menus show icons at the small icon size.
+class MenuPictureStyle : public QProxyStyle {
+  public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
+                    const QWidget* widget = nullptr) const override {
+        if (metric == PM_SmallIconSize) return qRound(26 * GlyphSheet::kMenuPictureZoom);
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
 
 QPixmap QuestionIcon(int size) {
     QPixmap icon(size, size);
@@ -188,9 +199,9 @@ void ArayüzKalıp::BuildMenus() {
         }
         c.Mn_editNota[static_cast<std::size_t>(item)] = action;
     }
-    c.Mn_edit->setStyleSheet(QStringLiteral("QMenu { icon-size: %1px %2px; }")
-                                 .arg(qRound(20 * GlyphSheet::kMenuPictureZoom))
-                                 .arg(qRound(26 * GlyphSheet::kMenuPictureZoom)));
+    auto* pictureStyle = new MenuPictureStyle;
+    pictureStyle->setParent(c.Mn_edit);
+    c.Mn_edit->setStyle(pictureStyle);
 
     c.Mn_metinler = Named(new QMenu(this), QStringLiteral("Mn_metinler"));
     for (int item = 0; item < 9; ++item) {
