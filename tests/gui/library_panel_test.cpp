@@ -33,22 +33,16 @@ TEST_F(LibraryPanel, LoadListShowsEverySlotAndIsTheOnlyThingUsable) {
 }
 
 TEST_F(LibraryPanel, ListsOpenShowingTheCurrentSlotSelected) {
-    auto expectShown = [](QListWidget* list, int line) {
-        ASSERT_TRUE(list->isVisible());
-        QListWidgetItem* item = list->item(line);
-        EXPECT_TRUE(item->isSelected());
-        EXPECT_EQ(list->selectedItems().size(), 1);
+    for (auto [slot, button, list] : {std::tuple{183, "But_yükle", Controls().List1},
+                                      {12, "But_yükle", Controls().List1},
+                                      {240, "But_farklı", Controls().List2}}) {
+        slot < 201 ? LoadSlot(slot) : SaveAs(slot);
+        Click(button);
+        QListWidgetItem* item = list->item(slot - (slot < 201 ? 1 : 201));
+        EXPECT_EQ(list->selectedItems(), QList<QListWidgetItem*>{item});
         EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(item)));
-    };
-    for (int slot : {183, 12}) {
-        LoadSlot(slot);
-        Click("But_yükle");
-        expectShown(Controls().List1, slot - 1);
-        ClickListLine(Controls().List1, 0, Qt::RightButton);
+        ClickListLine(list, 0, Qt::RightButton);
     }
-    SaveAs(240);
-    Click("But_farklı");
-    expectShown(Controls().List2, 240 - 201);
 }
 
 TEST_F(LibraryPanel, OtherButtonOnTheListClosesItWithoutLoading) {
