@@ -284,6 +284,16 @@ const Caption kCaptions[] = {
     {"Option1(1)", G::kUsulMode, "Qudum", "Kudüm"},
     {"Option1(2)", G::kUsulMode, "Bendir", "Bendir"},
     {"Option1(3)", G::kUsulMode, "Tambourine", "Def"},
+    // Export, the progress of a long rendering and the source line of the usul on screen.
+    {"Mn_aktar", G::kUsulMode, "Export", "Dışa aktar"},
+    {"Mn_SesKaydet", G::kUsulMode, "Save audio…", "Sesi kaydet…"},
+    {"Mn_PDF", G::kUsulMode, "Notation as PDF", "Notayı PDF olarak kaydet"},
+    {"AudioSaveDialog", G::kUsulMode, "Save audio", "Sesi kaydet"},
+    {"RenderProgress.render", G::kUsulMode, "Preparing the sound…", "Ses hazırlanıyor…"},
+    {"RenderProgress.export", G::kUsulMode, "Saving the audio file…",
+     "Ses dosyası kaydediliyor…"},
+    {"RenderProgress.cancel", G::kUsulMode, "Cancel", "İptal"},
+    {"Label_kaynak.prefix", G::kUsulMode, "Source: ", "Kaynak: "},
     // The plan mode: option, frames and the two texts of the pause button.
     {"Option4", G::kPlanMode, "Planned", "Planlı"},
     {"Frame5", G::kPlanMode, " Saved work plans ", " Kayıtlı meşk planları "},
