@@ -26,8 +26,12 @@ QString Qs(std::string_view text) {
 
 bool IsTimer(const QObject* control) { return qobject_cast<const QTimer*>(control) != nullptr; }
 
+// The control's own flag: a widget that is off only because its frame is off counts as on, so
+// that giving the frame back its state gives the widget its own.
 bool EnabledFlag(const QObject* control) {
-    if (const auto* widget = qobject_cast<const QWidget*>(control)) return widget->isEnabled();
+    if (const auto* widget = qobject_cast<const QWidget*>(control)) {
+        return !widget->testAttribute(Qt::WA_ForceDisabled);
+    }
     if (const auto* action = qobject_cast<const QAction*>(control)) return action->isEnabled();
     return false;
 }
@@ -116,8 +120,8 @@ void RenderJob::Hold(const std::vector<QObject*>& keepUsable) {
         if (IsTimer(control)) continue;
         if (std::find(keepUsable.begin(), keepUsable.end(), control) != keepUsable.end()) continue;
         held_.emplace_back(control, EnabledFlag(control));
-        SetEnabledFlag(control, false);
     }
+    for (const auto& [control, enabled] : held_) SetEnabledFlag(control, false);
 }
 
 void RenderJob::Release() {

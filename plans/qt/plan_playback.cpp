@@ -104,7 +104,6 @@ bool PlanPlayback::RenderInBackground(const std::vector<PassageSpec>& passages,
         library->Close();
     };
     const WindowControls& c = window_.Controls();
-    c.Command1->setEnabled(false);  // nothing to pause yet; stop cancels
     job_ = std::make_unique<RenderJob>(
         window_, "RenderProgress.render", std::vector<QObject*>{c.Frame10, c.Command3},
         std::move(work),
