@@ -36,8 +36,9 @@ QString Qs(std::string_view text) {
 // the screen.
 QString SourceTip(const QString& line, const QString& note) {
     QString tip = QStringLiteral("<p><b>") + line.toHtmlEscaped() + QStringLiteral("</b></p>");
-    if (!note.isEmpty())
+    if (!note.isEmpty()) {
         tip += QStringLiteral("<p>") + note.toHtmlEscaped() + QStringLiteral("</p>");
+    }
     return tip;
 }
 

@@ -1,6 +1,7 @@
 #include "app/render_job.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
@@ -116,6 +117,7 @@ bool RenderJob::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void RenderJob::Hold(const std::vector<QObject*>& keepUsable) {
+    focus_ = QApplication::focusWidget();
     for (QObject* control : window_.RegisteredControls()) {
         if (IsTimer(control)) continue;
         if (std::find(keepUsable.begin(), keepUsable.end(), control) != keepUsable.end()) continue;
@@ -129,6 +131,7 @@ void RenderJob::Release() {
         if (control) SetEnabledFlag(control, enabled);
     }
     held_.clear();
+    if (focus_ && focus_->isEnabled()) focus_->setFocus(Qt::OtherFocusReason);
     if (poll_ != nullptr) poll_->stop();
     if (panel_) {
         panel_->hide();

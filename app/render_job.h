@@ -102,6 +102,7 @@ class RenderJob : public QObject {
     std::atomic<double> progress_{0.0};
     std::stop_source stopSource_;
     std::vector<std::pair<QPointer<QObject>, bool>> held_;
+    QPointer<QWidget> focus_;  // where the keys went before the hold; they go there again
     QPointer<QFrame> panel_;
     QProgressBar* bar_ = nullptr;
     QTimer* poll_ = nullptr;

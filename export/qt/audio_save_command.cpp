@@ -151,9 +151,10 @@ std::optional<std::filesystem::path> AudioSaveCommand::AskTarget(const std::stri
         if (FilterExtension(filter) == lastExtension_) dialog.selectNameFilter(filter);
     }
     dialog.selectFile(QString::fromStdString(suggestedStem) + lastExtension_);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    // The keys come back to the window, also where no window manager hands them back.
+    window_.activateWindow();
+    if (!accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     QString chosen = dialog.selectedFiles().constFirst();
     if (QFileInfo(chosen).suffix().isEmpty()) {
         const QString extension = FilterExtension(dialog.selectedNameFilter());
