@@ -221,6 +221,25 @@ const std::string& ExtraMessage(Language language, int index) {
         {kRecordWriteFailedMessage,
          {"The usul could not be written to the library file usuller.usl.",
           "Usul, usuller.usl kütüphane dosyasına yazılamadı."}},
+        {kFolderHeldByEditorMessage,
+         {"The Ritmora editor is using this data folder. Close it first, or name another folder "
+          "with --dir.",
+          "Ritmora editörü bu veri klasörünü kullanıyor. Önce editörü kapatın ya da --dir ile "
+          "başka bir klasör verin."}},
+        {kFolderBusyMessage,
+         {"Another Ritmora program is still using this data folder. Try again when it has "
+          "finished.",
+          "Bu veri klasörünü başka bir Ritmora programı kullanıyor. O bitince yeniden deneyin."}},
+        {kPlanFileMissingMessage,
+         {"The plan file does not exist.", "Meşk planı dosyası bulunamadı."}},
+        {kNotAPlanFileMessage,
+         {"This is not a plan file: it is a folder or a device.",
+          "Bu bir meşk planı dosyası değil: bir klasör ya da aygıt."}},
+        {kPlanFileTooLargeMessage,
+         {"The file is larger than 1 MB, far too large for a plan.",
+          "Dosya 1 MB'tan büyük, bir meşk planı için fazla büyük."}},
+        {kPlanFileUnreadableMessage,
+         {"The plan file could not be read.", "Meşk planı dosyası okunamadı."}},
     };
     static const std::string empty;
     const auto found = extras.find(index);

@@ -17,6 +17,12 @@ inline constexpr int kMessageCount = 51;
 // that no table index ever changes meaning.
 inline constexpr int kTimeSignatureRangeMessage = 101;  // a time-signature box out of 0..255
 inline constexpr int kRecordWriteFailedMessage = 102;   // a library record could not be written
+inline constexpr int kFolderHeldByEditorMessage = 103;  // the command line meets a running editor
+inline constexpr int kFolderBusyMessage = 104;          // another command-line run keeps the folder
+inline constexpr int kPlanFileMissingMessage = 105;     // a plan file that is not there
+inline constexpr int kNotAPlanFileMessage = 106;        // a folder or a device named as a plan
+inline constexpr int kPlanFileTooLargeMessage = 107;    // a file far larger than any plan
+inline constexpr int kPlanFileUnreadableMessage = 108;  // the system could not read it
 inline constexpr int kHelpMessage = 23;
 inline constexpr int kAboutMessage = 24;
 

@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "cli/cli_context.h"
+#include "cli/terminal_text.h"
 #include "export/page_layout.h"
 #include "export/qt/jpg_export.h"
 #include "export/qt/offscreen_notation.h"
@@ -83,12 +84,12 @@ int RunExportJpg(const Context& c, const std::vector<std::string>& args) {
         return kExitFailure;
     }
     if (result.fault != PictureWriteFault::None) {
-        c.err << PictureWriteFaultMessage(c.language, result.fault,
-                                          PathToQString(result.file).toStdString())
+        c.err << ForTerminal(PictureWriteFaultMessage(c.language, result.fault,
+                                                      PathToQString(result.file).toStdString()))
               << "\n";
         return kExitFailure;
     }
-    c.out << PathToQString(result.file).toStdString() << "\n";
+    c.out << ForTerminal(PathToQString(result.file).toStdString()) << "\n";
     return kExitOk;
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "cli/cli_context.h"
+#include "cli/terminal_text.h"
 #include "plans/plan_file.h"
 #include "plans/plan_messages.h"
 #include "sound/plan_renderer.h"
@@ -39,8 +40,8 @@ bool WriteBank(const Context& context, const std::filesystem::path& vlvl, LevelF
     const SampleBankResult bank = WriteSampleBank(vlvl, factors);
     for (const std::string& notice : bank.notices) context.err << notice << "\n";
     if (!bank.ok()) {
-        context.err << MessageText(context.language, bank.messageIndex) << " (" << bank.detail
-                    << ")\n";
+        context.err << MessageText(context.language, bank.messageIndex) << " ("
+                    << ForTerminal(bank.detail) << ")\n";
         return false;
     }
     return true;
@@ -102,7 +103,7 @@ int RunRenderUsul(const Context& context, const std::vector<std::string>& args) 
     UsulRecord usul;
     if (!library->ReadSlot(*slot, usul)) {
         context.err << "ritmora-cli: cannot read slot " << *slot << " of "
-                    << library->Path().string() << "\n";
+                    << ForTerminal(library->Path()) << "\n";
         return kExitFailure;
     }
     const std::filesystem::path vlvl = context.dataFolder / "vlvl";
@@ -115,7 +116,7 @@ int RunRenderUsul(const Context& context, const std::vector<std::string>& args) 
         return kExitFailure;
     }
     if (!result.written) {
-        context.err << "ritmora-cli: " << result.writeError << "\n";
+        context.err << "ritmora-cli: " << ForTerminal(result.writeError) << "\n";
         return kExitFailure;
     }
     context.out << "strokes scheduled: " << result.schedule.strokeCount << "\n"
@@ -125,7 +126,7 @@ int RunRenderUsul(const Context& context, const std::vector<std::string>& args) 
                         : std::string())
                 << "\n"
                 << "samples: " << result.figures.cycleSamples * result.figures.cycles << "\n"
-                << "file: " << file.string() << "\n";
+                << "file: " << ForTerminal(file) << "\n";
     return kExitOk;
 }
 
@@ -160,14 +161,11 @@ int RunRenderPlan(const Context& context, const std::vector<std::string>& args) 
         std::filesystem::exists(vlvl / path, error)) {
         path = vlvl / path;
     }
-    const std::optional<std::string> text = TryReadPlanFileText(path);
-    if (!text) {
-        context.err << "ritmora-cli: cannot read " << *planFile << "\n";
-        return kExitFailure;
-    }
+    const PlanFileText text = ReadPlanFile(path);
+    if (!text.ok()) return PlanReadFailure(context, text);
     auto library = OpenLibrary(context);
     if (!library) return kExitFailure;
-    const PlanReadResult plan = ReadPlanForRendering(*text, *library);
+    const PlanReadResult plan = ReadPlanForRendering(text.text, *library);
     if (plan.messageIndex != 0) {
         context.err << PlanCheckMessage(context.language, plan.messageIndex, plan.line) << "\n";
         return kExitFailure;
@@ -182,12 +180,12 @@ int RunRenderPlan(const Context& context, const std::vector<std::string>& args) 
         return kExitFailure;
     }
     if (!result.written) {
-        context.err << "ritmora-cli: " << result.writeError << "\n";
+        context.err << "ritmora-cli: " << ForTerminal(result.writeError) << "\n";
         return kExitFailure;
     }
     for (std::size_t j = 0; j < plan.passages.size(); ++j) {
-        context.out << (j + 1) << " " << plan.passages[j].name << " " << result.passageEndMs[j]
-                    << "\n";
+        context.out << (j + 1) << " " << ForTerminal(plan.passages[j].name) << " "
+                    << result.passageEndMs[j] << "\n";
     }
     return kExitOk;
 }
