@@ -72,19 +72,8 @@ CheckedRead ReadCheckedFile(const std::filesystem::path& path, std::uint64_t lim
 std::string DescribeReadFault(const CheckedRead& read, const std::filesystem::path& path) {
     const std::u8string utf8 = path.u8string();
     std::string text(utf8.begin(), utf8.end());
-    switch (read.fault) {
-        case ReadFault::None:
-            return {};
-        case ReadFault::Missing:
-            return text + ": no such file";
-        case ReadFault::NotARegularFile:
-            return text + ": not a file (a folder or a device)";
-        case ReadFault::TooLarge:
-            return text + ": too large";
-        case ReadFault::Unreadable:
-            break;
-    }
-    return text + ": " + (read.error ? read.error.message() : std::string("cannot be read"));
+    if (read.error) text += ": " + read.error.message();
+    return text;
 }
 
 }  // namespace ritmora

@@ -29,7 +29,8 @@ struct CheckedRead {
 // held in memory.
 CheckedRead ReadCheckedFile(const std::filesystem::path& path, std::uint64_t limit);
 
-// "<path>: <why>" in plain English, for logs and the command line's detail.
+// The file, and the system's own words for what went wrong when it gave any: the detail shown
+// after the message of the fault.
 std::string DescribeReadFault(const CheckedRead& read, const std::filesystem::path& path);
 
 }  // namespace ritmora

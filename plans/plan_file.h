@@ -24,7 +24,7 @@ inline constexpr std::uint64_t kPlanFileByteLimit = 1024 * 1024;
 // bare LF) joined with CR LF, without a final line break. Bytes that are valid UTF-8 are taken
 // as UTF-8 (a leading byte-order mark dropped), anything else as Windows-1254. Only a plain
 // file of at most kPlanFileByteLimit bytes is read; otherwise the text is empty and `fault`
-// and `detail` ("<file>: <why>") say why.
+// and `detail` (DescribeReadFault) say why.
 struct PlanFileText {
     std::string text;
     ReadFault fault = ReadFault::None;
