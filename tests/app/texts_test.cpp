@@ -19,7 +19,7 @@ TEST(MessageTable, BlanksAreKeptExactly) {
 
 TEST(MessageTable, UnfilledAndUnknownEntriesAreEmpty) {
     for (Language language : kBoth) {
-        for (int index : {0, 11, 12, 40, 45, 50, -1, 51, 100, 103}) {
+        for (int index : {0, 11, 12, 40, 45, 50, -1, 51, 100, 199}) {
             EXPECT_EQ(MessageText(language, index), "") << index;
         }
         for (int index = 1; index <= 39; ++index) {
@@ -66,7 +66,9 @@ TEST(MessageTable, HelpAndAboutAreJoinedWithCrLf) {
 }
 
 TEST(MessageTable, ExtraEntriesExistInBothLanguages) {
-    for (int index : {kTimeSignatureRangeMessage, kRecordWriteFailedMessage}) {
+    for (int index : {kTimeSignatureRangeMessage, kRecordWriteFailedMessage,
+                      kFolderHeldByEditorMessage, kFolderBusyMessage, kPlanFileMissingMessage,
+                      kNotAPlanFileMessage, kPlanFileTooLargeMessage, kPlanFileUnreadableMessage}) {
         EXPECT_FALSE(MessageText(Language::English, index).empty());
         EXPECT_FALSE(MessageText(Language::Turkish, index).empty());
         EXPECT_NE(MessageText(Language::English, index), MessageText(Language::Turkish, index));
