@@ -240,6 +240,20 @@ const std::string& ExtraMessage(Language language, int index) {
           "Dosya 1 MB'tan büyük, bir meşk planı için fazla büyük."}},
         {kPlanFileUnreadableMessage,
          {"The plan file could not be read.", "Meşk planı dosyası okunamadı."}},
+        {kRenderTooLongMessage,
+         {"The audio would last longer than 2 hours, the longest rendering allowed.",
+          "Ses 2 saatten uzun sürerdi; en uzun seslendirme 2 saattir."}},
+        {kRenderCancelledMessage,
+         {"Rendering cancelled; the previous audio file is unchanged.",
+          "Seslendirme iptal edildi; önceki ses dosyası değişmedi."}},
+        {kPlanRepeatsTooLargeMessage,
+         {"Repeat count is greater than 9999.  Line: ",
+          "Tekrar sayısı 9999'dan büyük olamaz.  Satır: "}},
+        {kPlanFieldTooWideMessage,
+         {"Entry does not fit its column (name 17, usul 4, times 4, unit 3, BpM 7 characters).  "
+          "Line: ",
+          "Giriş sütununa sığmıyor (ad 17, usul 4, tekrar 4, birim 3, metronom 7 karakter).  "
+          "Satır: "}},
     };
     static const std::string empty;
     const auto found = extras.find(index);

@@ -23,6 +23,11 @@ inline constexpr int kPlanFileMissingMessage = 105;     // a plan file that is n
 inline constexpr int kNotAPlanFileMessage = 106;        // a folder or a device named as a plan
 inline constexpr int kPlanFileTooLargeMessage = 107;    // a file far larger than any plan
 inline constexpr int kPlanFileUnreadableMessage = 108;  // the system could not read it
+inline constexpr int kRenderTooLongMessage = 111;       // the audio would pass the length limit
+inline constexpr int kRenderCancelledMessage = 112;     // the user stopped a rendering
+// Plan line faults; like 28-39 they are followed by the line number.
+inline constexpr int kPlanRepeatsTooLargeMessage = 113;  // a repeat count above 9999
+inline constexpr int kPlanFieldTooWideMessage = 114;     // a field wider than its column
 inline constexpr int kHelpMessage = 23;
 inline constexpr int kAboutMessage = 24;
 

@@ -3,6 +3,10 @@
 //     beside BM_PlainWrite, one buffered write of the same number of bytes to the same disk.
 //   BM_RenderPlan: a 30-minute plan of 20 passages with tempo ramps ("x_real_time" = audio
 //     seconds per second of rendering).
+//   BM_RenderLongestCycle: one usul cycle of 1 h 55 min (every cell 255 sixty-fourths at 100 BpM
+//     to the sixteenth), just inside the two-hour limit: memory stays a few chunks of audio.
+//   BM_RefuseOverlong: how long it takes to refuse a plan line asking for days of audio (32767
+//     repetitions of a ramp whose rounded step is 0) and a cycle of ten hours.
 //   Peak memory: every heap allocation is counted; "peak_MB" is the most heap a rendering held
 //     at once beyond what was live when it started, next to the size of the file it wrote.
 #include <benchmark/benchmark.h>
@@ -155,8 +159,13 @@ struct PlanSetup {
     std::vector<PassageSpec> passages;
 };
 
-void BM_RenderPlan(benchmark::State& state) {
+PlanSetup& Plan() {
     static PlanSetup setup;
+    return setup;
+}
+
+void BM_RenderPlan(benchmark::State& state) {
+    PlanSetup& setup = Plan();
     double audioSeconds = 0;
     double wallSeconds = 0;
     for (auto _ : state) {
@@ -194,6 +203,61 @@ void BM_RenderPlan(benchmark::State& state) {
     state.counters["peak_MB"] = peak / 1e6;
 }
 BENCHMARK(BM_RenderPlan)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+UsulRecord EveryCellLongest() {
+    UsulRecord usul = EmptySlotRecord();
+    for (int i = 1; i <= kCellCount; ++i) {
+        usul.Cell(i).rightDuration = 255;
+        usul.Cell(i).loudness = static_cast<std::uint8_t>(i % 4);
+    }
+    return usul;
+}
+
+void BM_RenderLongestCycle(benchmark::State& state) {
+    const fs::path& vlvl = BenchFolder().path;
+    const UsulRecord usul = EveryCellLongest();
+    const UsulRenderOptions options{100, 16, Instrument::Kudum, false};
+    double audioSeconds = 0;
+    double wallSeconds = 0;
+    std::size_t peak = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        peak = PeakHeapBytes([&] {
+            const UsulRenderResult result = RenderUsul(usul, options, vlvl, vlvl / "Shablon.---");
+            if (!result.written) state.SkipWithError(result.writeError.c_str());
+            audioSeconds += result.schedule.playDurationMs / 1000.0;
+        });
+        wallSeconds +=
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    const double fileBytes = static_cast<double>(fs::file_size(vlvl / "Shablon.---"));
+    fs::remove(vlvl / "Shablon.---");
+    state.counters["audio_min"] = audioSeconds / state.iterations() / 60.0;
+    state.counters["x_real_time"] = audioSeconds / wallSeconds;
+    state.counters["file_MB"] = fileBytes / 1e6;
+    state.counters["peak_MB"] = static_cast<double>(peak) / 1e6;
+}
+BENCHMARK(BM_RenderLongestCycle)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+
+void BM_RefuseOverlong(benchmark::State& state) {
+    PlanSetup& setup = Plan();
+    PassageSpec typo;
+    typo.usulSlot = 203;
+    typo.endBeat = 180;
+    typo.repeats = 32767;
+    typo.unit = 16;
+    typo.introBpm = 20;
+    typo.finalBpm = 208;
+    const UsulRecord longest = EveryCellLongest();
+    const UsulRenderOptions slowest{20, 16, Instrument::Kudum, false};
+    for (auto _ : state) {
+        if (ExpectedPlanLength({typo}, *setup.library).ok() ||
+            ExpectedUsulLength(longest, slowest).ok()) {
+            state.SkipWithError("not refused");
+        }
+    }
+}
+BENCHMARK(BM_RefuseOverlong)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -45,5 +45,6 @@ int RunRenderUsul(const Context& context, const std::vector<std::string>& args);
 int RunRenderPlan(const Context& context, const std::vector<std::string>& args);
 int RunCheckPlan(const Context& context, const std::vector<std::string>& args);
 int RunExportJpg(const Context& context, const std::vector<std::string>& args);
+int RunExportPdf(const Context& context, const std::vector<std::string>& args);
 
 }  // namespace ritmora::cli

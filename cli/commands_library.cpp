@@ -8,6 +8,7 @@
 #include "cli/terminal_text.h"
 #include "library/cp1254.h"
 #include "library/list_line.h"
+#include "library/provenance.h"
 #include "library/usul_record.h"
 
 namespace ritmora::cli {
@@ -41,7 +42,8 @@ std::string ReadFailure(int slot) {
 }  // namespace
 
 int RunList(const Context& context, const std::vector<std::string>& args) {
-    if (!args.empty()) return UsageError(context, "list takes no arguments");
+    const bool sources = args.size() == 1 && args[0] == "--sources";
+    if (!args.empty() && !sources) return UsageError(context, "usage: list [--sources]");
     const auto library = OpenLibrary(context);
     if (!library) return kExitFailure;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
@@ -50,7 +52,16 @@ int RunList(const Context& context, const std::vector<std::string>& args) {
             context.err << ReadFailure(slot) << "\n";
             return kExitFailure;
         }
-        context.out << ForTerminal(UsulListLine(slot, record)) << "\n";
+        context.out << ForTerminal(UsulListLine(slot, record));
+        if (sources) {
+            const SlotSource source = SourceOfSlot(slot, record);
+            context.out << "  "
+                        << (source.state == SlotSourceState::kDefault
+                                ? std::string(ProvenanceClassName(source.provenance->kind,
+                                                                  context.language))
+                                : SlotSourceLine(source, context.language));
+        }
+        context.out << "\n";
     }
     return kExitOk;
 }
@@ -75,6 +86,11 @@ int RunShow(const Context& context, const std::vector<std::string>& args) {
         << ", total duration " << record.totalDuration << ", expected total "
         << ExpectedTotal(record.beats, record.mertebe) << ", last ring in use "
         << LastRingInUse(record) << "\n";
+    const SlotSource source = SourceOfSlot(slot, record);
+    out << "source: " << SlotSourceLine(source, context.language) << "\n";
+    if (source.provenance != nullptr) {
+        out << "note: " << ProvenanceNote(*source.provenance, context.language) << "\n";
+    }
     out << "cell right left loudness syllable separator\n";
     const auto column = [&out](int value, int width) { out << std::setw(width) << value; };
     for (int ring = 1; ring <= kCellCount; ++ring) {

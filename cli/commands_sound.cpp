@@ -8,6 +8,8 @@
 #include "cli/terminal_text.h"
 #include "plans/plan_file.h"
 #include "plans/plan_messages.h"
+#include "sound/audio_export.h"
+#include "sound/audio_export_texts.h"
 #include "sound/plan_renderer.h"
 #include "sound/sample_bank.h"
 #include "sound/usul_renderer.h"
@@ -47,8 +49,44 @@ bool WriteBank(const Context& context, const std::filesystem::path& vlvl, LevelF
     return true;
 }
 
+// A rendering refused or stopped: the window's message, with the passage that caused it.
+int PrintRefusal(const Context& context, int messageIndex, int failedPassage) {
+    context.err << MessageText(context.language, messageIndex);
+    if (failedPassage != 0) context.err << " (passage " << failedPassage << ")";
+    context.err << "\n";
+    return kExitFailure;
+}
+
 void PrintNotices(const Context& context, const std::vector<std::string>& notices) {
     for (const std::string& notice : notices) context.err << notice << "\n";
+}
+
+// --out picks the format by its extension; one that names none is refused before any work.
+bool KnownAudioFormat(const Context& context, const std::optional<std::filesystem::path>& out) {
+    if (!out || AudioFormatForPath(*out)) return true;
+    context.err << "ritmora-cli: "
+                << ForTerminal(AudioExportFaultMessage(
+                       context.language, AudioExportFault::UnknownExtension, out->string()))
+                << "\n";
+    return false;
+}
+
+// WAV is rendered straight into `file`, as always; other formats are converted from a scratch
+// rendering. Prints a conversion failure and returns false; the renderer's own failures are
+// left to the caller, which `render` keeps them for.
+bool RenderIntoFile(const Context& context, const std::filesystem::path& vlvl,
+                    const std::filesystem::path& file, const RenderIntoWav& render) {
+    if (AudioFormatForPath(file) == AudioFormat::Wav) {
+        render(file);
+        return true;
+    }
+    const AudioWriteOutcome saved = ExportAudio(file, vlvl, render);
+    if (saved.ok() || saved.fault == AudioExportFault::NothingRendered) return true;
+    context.err << "ritmora-cli: "
+                << ForTerminal(
+                       AudioExportFaultMessage(context.language, saved.fault, file.string()))
+                << " (" << ForTerminal(saved.detail) << ")\n";
+    return false;
 }
 
 }  // namespace
@@ -97,6 +135,7 @@ int RunRenderUsul(const Context& context, const std::vector<std::string>& args) 
         }
     }
     if (!slot) return UsageError(context, kUsage);
+    if (!KnownAudioFormat(context, out)) return kExitUsage;
 
     auto library = OpenLibrary(context);
     if (!library) return kExitFailure;
@@ -106,15 +145,21 @@ int RunRenderUsul(const Context& context, const std::vector<std::string>& args) 
                     << ForTerminal(library->Path()) << "\n";
         return kExitFailure;
     }
+    // A rendering that cannot be made is refused before anything is written, the bank included.
+    if (const RenderEstimate length = ExpectedUsulLength(usul, options); !length.ok()) {
+        return PrintRefusal(context, length.messageIndex, 0);
+    }
     const std::filesystem::path vlvl = context.dataFolder / "vlvl";
     if (!WriteBank(context, vlvl, factors)) return kExitFailure;
     const std::filesystem::path file = out ? *out : vlvl / "Shablon.---";
-    const UsulRenderResult result = RenderUsul(usul, options, vlvl, file);
+    UsulRenderResult result;
+    const bool saved = RenderIntoFile(context, vlvl, file, [&](const std::filesystem::path& wav) {
+        result = RenderUsul(usul, options, vlvl, wav);
+        return result.written;
+    });
     PrintNotices(context, result.notices);
-    if (result.messageIndex != 0) {
-        context.err << MessageText(context.language, result.messageIndex) << "\n";
-        return kExitFailure;
-    }
+    if (!saved) return kExitFailure;
+    if (result.messageIndex != 0) return PrintRefusal(context, result.messageIndex, 0);
     if (!result.written) {
         context.err << "ritmora-cli: " << ForTerminal(result.writeError) << "\n";
         return kExitFailure;
@@ -152,6 +197,7 @@ int RunRenderPlan(const Context& context, const std::vector<std::string>& args) 
         }
     }
     if (!planFile) return UsageError(context, kUsage);
+    if (!KnownAudioFormat(context, out)) return kExitUsage;
 
     const std::filesystem::path vlvl = context.dataFolder / "vlvl";
     // A plan saved by the window lives in vlvl: a bare name is looked for there too.
@@ -170,14 +216,20 @@ int RunRenderPlan(const Context& context, const std::vector<std::string>& args) 
         context.err << PlanCheckMessage(context.language, plan.messageIndex, plan.line) << "\n";
         return kExitFailure;
     }
+    if (const RenderEstimate length = ExpectedPlanLength(plan.passages, *library); !length.ok()) {
+        return PrintRefusal(context, length.messageIndex, length.failedPassage);
+    }
     if (!WriteBank(context, vlvl, LevelFactors{})) return kExitFailure;
     const std::filesystem::path file = out ? *out : vlvl / "Eser.---";
-    const PlanRenderResult result = RenderPlan(plan.passages, *library, instrument, vlvl, file);
+    PlanRenderResult result;
+    const bool saved = RenderIntoFile(context, vlvl, file, [&](const std::filesystem::path& wav) {
+        result = RenderPlan(plan.passages, *library, instrument, vlvl, wav);
+        return result.written;
+    });
     PrintNotices(context, result.notices);
+    if (!saved) return kExitFailure;
     if (result.messageIndex != 0) {
-        context.err << MessageText(context.language, result.messageIndex) << " (passage "
-                    << result.failedPassage << ")\n";
-        return kExitFailure;
+        return PrintRefusal(context, result.messageIndex, result.failedPassage);
     }
     if (!result.written) {
         context.err << "ritmora-cli: " << ForTerminal(result.writeError) << "\n";

@@ -61,6 +61,7 @@ const std::map<std::string, Command>& Commands() {
         {"render-plan", {RunRenderPlan, true}},
         {"check-plan", {RunCheckPlan, false}},
         {"export-jpg", {RunExportJpg, true}},
+        {"export-pdf", {RunExportPdf, true}},
     };
     return commands;
 }
@@ -99,7 +100,7 @@ bool LockFolderFor(const Context& context, const Command& command,
 
 constexpr const char* kUsage =
     "usage: ritmora-cli [--dir DIR] [--lang tr|en] "
-    "list|show|render-usul|render-plan|check-plan|export-jpg ...";
+    "list|show|render-usul|render-plan|check-plan|export-jpg|export-pdf ...";
 
 }  // namespace
 }  // namespace ritmora::cli

@@ -53,6 +53,12 @@ JpgFileNameResult JpgFileName(int beats, int mertebe, std::string_view trimmedNa
     return {stem + ".jpg", kNoMessage};
 }
 
+JpgFileNameResult PdfFileName(int beats, int mertebe, std::string_view trimmedName) {
+    JpgFileNameResult result = JpgFileName(beats, mertebe, trimmedName);
+    if (!result.fileName.empty()) result.fileName.replace(result.fileName.size() - 4, 4, ".pdf");
+    return result;
+}
+
 PrintLayout ComposePrintLayout(int beatCount, int pictureWidth, int pictureHeight,
                                int pageWidthTwips) {
     PrintLayout layout;

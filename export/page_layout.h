@@ -68,6 +68,8 @@ struct JpgFileNameResult {
 // file name inside the folder (empty, forbidden characters, "..", a reserved device name) is
 // refused with message 22 and no name.
 JpgFileNameResult JpgFileName(int beats, int mertebe, std::string_view trimmedName);
+// The same name with ".pdf" for the notation as a PDF page.
+JpgFileNameResult PdfFileName(int beats, int mertebe, std::string_view trimmedName);
 
 struct PrintLayout {
     int rows = 0;

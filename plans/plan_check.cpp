@@ -3,6 +3,7 @@
 #include <system_error>
 #include <utility>
 
+#include "app/texts.h"
 #include "library/cp1254.h"
 #include "library/replacing_file.h"
 #include "plans/plan_file.h"
@@ -29,7 +30,22 @@ std::string NormalisedLine(const std::string& columns) {
     return CollapseBlanks(TrimBlanks(columns));
 }
 
+std::size_t CharacterCount(const std::string& text) {
+    std::size_t count = 0;
+    for (std::size_t pos = 0; pos < text.size(); pos += Utf8CharSize(text, pos)) ++count;
+    return count;
+}
+
 }  // namespace
+
+bool FitsPlanColumns(const std::vector<std::string>& fields) {
+    // The name is only a label: a long one is cut, as saved plans always had it. Numbers are
+    // never cut, since a cut number means something else.
+    for (std::size_t f = 1; f < fields.size() && f < kPlanFieldCount; ++f) {
+        if (CharacterCount(fields[f]) > kColumns[f].width) return false;
+    }
+    return true;
+}
 
 std::string PlanColumns(const std::vector<std::string>& fields) {
     // One entry per character, so UTF-8 letters take one column each.
@@ -59,24 +75,19 @@ PlanCheckResult ValidatePlan(std::string_view planText, std::string_view planNam
         const std::string line = NormalisedLine(raw);
         if (line.empty()) continue;
         ++lineNumber;
-        const PlanLineCheck check = CheckPlanLine(line, library);
+        PlanLineCheck check = CheckPlanLine(line, library);
         if (check.messageIndex != 0) return Fault(check.messageIndex, lineNumber);
-        rows.push_back(SplitAtBlanks(line));
+        // Cutting a field would save something else than was typed ("0049-" as "0049").
+        if (!FitsPlanColumns(check.fields)) return Fault(kPlanFieldTooWideMessage, lineNumber);
+        rows.push_back(std::move(check.fields));
     }
     // A text of blank lines only holds no passage: the empty-text message fits it.
     if (rows.empty()) return Fault(27, 0);
 
     PlanCheckResult result;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const std::string columns = PlanColumns(rows[i]);
-        // Cutting a field to its column can change its value ("20800e-2" becomes "20800e-");
-        // the saved line must pass the same check, or rendering would refuse the file.
-        const PlanLineCheck check = CheckPlanLine(NormalisedLine(columns), library);
-        if (check.messageIndex != 0) {
-            return Fault(check.messageIndex, static_cast<int>(i + 1));
-        }
         if (i > 0) result.normalisedText += "\r\n";
-        result.normalisedText += columns;
+        result.normalisedText += PlanColumns(rows[i]);
         result.passageNames.push_back(rows[i][0]);
     }
 

@@ -17,24 +17,28 @@ inline constexpr int kUnusablePlanName = -1;
 inline constexpr std::size_t kPlanLineWidth = 43;
 
 struct PlanCheckResult {
-    int messageIndex = 0;        // 0 = valid; 26..39 a message of the table; kUnusablePlanName
-    int line = 0;                // the line number appended to messages 28-39 (non-blank lines)
+    int messageIndex = 0;        // 0 = valid; 26..39 and the plan line messages; kUnusablePlanName
+    int line = 0;                // the line number appended to line faults (non-blank lines)
     std::string normalisedText;  // PlanColumns lines joined with CR LF, no final break
     std::vector<std::string> passageNames;
     std::string fileName;  // folded trimmed name + ".txt"
 };
 
 // Checks the plan text and name in the order the save button does: 27 empty text (also a text
-// of blank lines only), 26 empty name, then each non-blank line (28..39, with its number), then
-// the name as a file name (kUnusablePlanName). Lines end at CR LF, a bare LF or a bare CR.
-// On success fills the normalised text, the passage names and the file name. Usuls are read
-// from `library` into a record of the check's own; nothing is written.
+// of blank lines only), 26 empty name, then each non-blank line (CheckPlanLine, then
+// kPlanFieldTooWideMessage when a field in its shortest exact form is wider than its column;
+// with the line's number), then the name as a file name (kUnusablePlanName). Lines end at
+// CR LF, a bare LF or a bare CR. On success fills the normalised text, the passage names and
+// the file name. Usuls are read from `library` into a record of the check's own; nothing is
+// written.
 PlanCheckResult ValidatePlan(std::string_view planText, std::string_view planName,
                              UsulLibrary& library);
 
 // One plan line in fixed columns: name at column 1 (17 wide), usul 20 (4), times 26 (4), unit
 // 32 (3), BpM 37 (7); longer fields are cut; 43 characters.
 std::string PlanColumns(const std::vector<std::string>& fields);
+// Whether every number field fits its column, so no number would be cut (the name may be).
+bool FitsPlanColumns(const std::vector<std::string>& fields);
 
 // Writes `result.normalisedText` and one CR LF, in Windows-1254, to planFolder/fileName through
 // a temporary file and a rename, replacing a file of that name. Refuses a file name that would

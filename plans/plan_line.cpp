@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "app/texts.h"
 #include "library/rounding.h"
 #include "notation/relayout.h"
 #include "plans/plan_syntax.h"
@@ -45,11 +46,13 @@ PlanLineCheck CheckPlanLine(const std::string& line, UsulLibrary& library) {
     const int beatCount = BeatCountOf(library, passage.usulSlot);
 
     const std::string& times = fields[2];
+    std::string timesText;
     const std::size_t dash = times.find('-');
     const double timesValue = LeadingNumber(times);
     if (dash == std::string::npos) {
-        // A repeat count is not checked, except that it must fit the 16-bit count it becomes.
-        if (!(timesValue <= kMaxRepeats)) return fault(28);
+        // A repeat count is not checked, except that it must fit its column when saved.
+        if (!(timesValue <= kMaxRepeats)) return fault(kPlanRepeatsTooLargeMessage);
+        timesText = ShortestNumberText(timesValue);
         passage.startBeat = 1;
         passage.endBeat = beatCount;
         passage.repeats = ToInt(timesValue);
@@ -61,6 +64,8 @@ PlanLineCheck CheckPlanLine(const std::string& line, UsulLibrary& library) {
         // A ring must name a real cell: "-0", "0-" and a bare "-" would reach cell 0.
         const int ring = std::abs(ToInt(timesValue));
         if (ring < 1) return fault(31);
+        const std::string ringText = ShortestNumberText(std::fabs(timesValue));
+        timesText = dashFirst ? "-" + ringText : ringText + "-";
         passage.startBeat = dashFirst ? 1 : ring;
         passage.endBeat = dashFirst ? ring : beatCount;
         passage.repeats = 1;
@@ -71,11 +76,13 @@ PlanLineCheck CheckPlanLine(const std::string& line, UsulLibrary& library) {
     passage.unit = ToInt(unit);
 
     const std::string& bpm = fields[4];
+    std::string bpmText;
     const std::size_t arrow = bpm.find('>');
     if (arrow == std::string::npos) {
         const double value = LeadingNumber(bpm);
         if (int index = BpmFault(value, 33, 34)) return fault(index);
         passage.introBpm = passage.finalBpm = ToInt(value);
+        bpmText = ShortestNumberText(value);
     } else {
         if (bpm.find('>', arrow + 1) != std::string::npos) return fault(35);
         const double intro = LeadingNumber(std::string_view(bpm).substr(0, arrow));
@@ -84,8 +91,16 @@ PlanLineCheck CheckPlanLine(const std::string& line, UsulLibrary& library) {
         if (int index = BpmFault(final, 38, 39)) return fault(index);
         passage.introBpm = ToInt(intro);
         passage.finalBpm = ToInt(final);
+        bpmText = ShortestNumberText(intro) + ">" + ShortestNumberText(final);
     }
+    result.fields = {fields[0], ShortestNumberText(slot), timesText, ShortestNumberText(unit),
+                     bpmText};
     return result;
+}
+
+bool IsPlanLineFault(int messageIndex) {
+    return (messageIndex >= 28 && messageIndex <= 39) ||
+           messageIndex == kPlanRepeatsTooLargeMessage || messageIndex == kPlanFieldTooWideMessage;
 }
 
 }  // namespace ritmora

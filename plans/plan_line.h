@@ -13,18 +13,25 @@ namespace ritmora {
 inline constexpr int kPlanFieldCount = 5;
 inline constexpr double kMinBpm = 20;
 inline constexpr double kMaxBpm = 208;
-// Repeats live in 16-bit working arrays; a larger count is refused rather than overflowing.
-inline constexpr double kMaxRepeats = 32767;
+// The largest repeat count the four-character column of a saved plan holds.
+inline constexpr double kMaxRepeats = 9999;
 
 struct PlanLineCheck {
-    int messageIndex = 0;  // 0 = the line is valid, else the fault's message (28..39)
+    int messageIndex = 0;  // 0 = the line is valid, else the fault's message
     PassageSpec passage;   // filled when valid
+    // Filled when valid: the five fields with every number in its shortest exact form
+    // ("0049-" -> "49-", "84.00000>50" -> "84>50", "00165" -> "165"), as a plan is saved.
+    std::vector<std::string> fields;
 };
 
 // Checks one line that has already been trimmed and had its blank runs collapsed (and is not
 // empty), in the order of the faults: 28 field count, 29 usul number, 30 dash, 31 beat ring,
-// 32 unit, 33/34 BpM, 35..39 a tempo change. The usul is read into a record of its own.
-// A record that cannot be read counts as an empty usul (beat count 0).
+// kPlanRepeatsTooLargeMessage a repeat count above kMaxRepeats, 32 unit, 33/34 BpM, 35..39 a
+// tempo change. The usul is read into a record of its own. A record that cannot be read counts
+// as an empty usul (beat count 0).
 PlanLineCheck CheckPlanLine(const std::string& line, UsulLibrary& library);
+
+// Whether a message is about one plan line, so that its line number follows it.
+bool IsPlanLineFault(int messageIndex);
 
 }  // namespace ritmora

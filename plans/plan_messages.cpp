@@ -1,6 +1,7 @@
 #include "plans/plan_messages.h"
 
 #include "plans/plan_check.h"
+#include "plans/plan_line.h"
 
 namespace ritmora {
 
@@ -9,7 +10,7 @@ std::string PlanCheckMessage(Language language, int messageIndex, int line) {
         return PlanNameRefusalText(language == Language::Turkish);
     }
     std::string text = MessageText(language, messageIndex);
-    if (messageIndex >= 28 && messageIndex <= 39) text += std::to_string(line);
+    if (IsPlanLineFault(messageIndex)) text += std::to_string(line);
     return text;
 }
 

@@ -7,7 +7,7 @@
 namespace ritmora {
 
 // The message table entry `messageIndex`, followed directly by the line number for the line
-// faults 28-39; the name refusal for kUnusablePlanName.
+// faults (IsPlanLineFault); the name refusal for kUnusablePlanName.
 std::string PlanCheckMessage(Language language, int messageIndex, int line);
 
 }  // namespace ritmora

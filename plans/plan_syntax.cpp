@@ -1,6 +1,7 @@
 #include "plans/plan_syntax.h"
 
 #include <array>
+#include <charconv>
 #include <cstdlib>
 #include <utility>
 
@@ -70,6 +71,13 @@ double LeadingNumber(std::string_view text) {
     // become infinity or zero, which every range check handles.
     const std::string number(text.substr(start, pos - start));
     return std::strtod(number.c_str(), nullptr);
+}
+
+std::string ShortestNumberText(double value) {
+    // to_chars without a format gives the shortest text that reads back as the same double.
+    std::array<char, 32> buffer{};
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return error == std::errc() ? std::string(buffer.data(), end) : std::string();
 }
 
 std::string CollapseBlanks(std::string_view text) {

@@ -12,6 +12,10 @@ namespace ritmora {
 // one. "49-" -> 49, "-48" -> -48, "abc" -> 0, "1e2" -> 100, "1e" -> 1.
 double LeadingNumber(std::string_view text);
 
+// The shortest text that LeadingNumber reads back as exactly `value` (finite): 84 -> "84",
+// 84.5 -> "84.5", 1e9 -> "1e+09". "0049", "84.00000" and "1e2" are longer forms of 49, 84, 100.
+std::string ShortestNumberText(double value);
+
 // Replaces every pair of blanks by one blank until no pair is left.
 std::string CollapseBlanks(std::string_view text);
 

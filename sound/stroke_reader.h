@@ -21,6 +21,8 @@ class CachingStrokeReader {
         return reader_.Apply(found->second);
     }
     const WavReader& Current() const { return reader_; }
+    // Puts back an earlier current sample, for a stretch that is mixed again from its start.
+    void Restore(const WavReader& current) { reader_ = current; }
 
   private:
     WavReader reader_;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "library/usul_record.h"
+#include "sound/render_limits.h"
 #include "sound/sample_bank.h"
 
 namespace ritmora {
@@ -37,7 +38,9 @@ struct UsulRenderFigures {
 inline constexpr int kNoBeatsMessage = 3;
 
 struct UsulRenderResult {
-    int messageIndex = 0;              // 3 = no beats: nothing rendered
+    // 0, or why nothing was written: 3 no beats, kRenderTooLongMessage (refused before
+    // anything was written), kRenderCancelledMessage (the previous file stays as it was).
+    int messageIndex = 0;
     std::vector<std::string> notices;  // sample file notices, in the order they arose
     bool written = false;
     std::string writeError;
@@ -45,12 +48,19 @@ struct UsulRenderResult {
     UsulRenderFigures figures;
 };
 
+// The length RenderUsul will write (all cycles), or why it renders nothing (no beats; longer
+// than kMaxRenderSamples, a single cycle included). Cheap: nothing is read or mixed.
+RenderEstimate ExpectedUsulLength(const UsulRecord& usul, const UsulRenderOptions& options);
+
 // Mixes the cycle from the sample files in `vlvlFolder` and writes it to `outputFile` (replaced
 // whole; on a failed write the old file is gone too, so it cannot be played by mistake).
-// The same inputs and sample files always give the same bytes.
+// The same inputs and sample files always give the same bytes. Memory holds a chunk of the
+// cycle, or the whole cycle when it is looped (at most 150 seconds then). `control` may stop it
+// and hears of its progress.
 UsulRenderResult RenderUsul(const UsulRecord& usul, const UsulRenderOptions& options,
                             const std::filesystem::path& vlvlFolder,
-                            const std::filesystem::path& outputFile);
+                            const std::filesystem::path& outputFile,
+                            const RenderControl& control = {});
 
 // Cycles of a looped rendering: as many whole cycles of `cycleSamples` as fit into five
 // minutes, at least 1.

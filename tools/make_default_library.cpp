@@ -1,68 +1,29 @@
 // Build-time tool: reads the readable source of the default usul library, checks every usul
-// against the editor's rules and the library's fixed facts, and writes the 256-record file.
-//   make_default_library INPUT.txt OUTPUT.usl
+// against the editor's rules, the library's fixed facts and the claims of its provenance notes,
+// and writes the 256-record file and the provenance table the program carries.
+//   make_default_library INPUT.txt OUTPUT.usl OUTPUT_PROVENANCE.cpp
 // A fault in the source stops the build with "<input file name>:<line>: <message>", so a
 // musician's typo is caught before it reaches the program.
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <map>
-#include <optional>
-#include <sstream>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "tools/write_whole_file.h"
-#include "library/cp1254.h"
 #include "library/usul_record.h"
-#include "notation/note_values.h"
 #include "notation/relayout.h"
 #include "notation/spacing_table.h"
+#include "tools/library_source.h"
+#include "tools/provenance_claims.h"
+#include "tools/write_whole_file.h"
 
 namespace {
 
 using namespace ritmora;
-
-struct SourceError {
-    int line;
-    std::string message;
-};
-
-[[noreturn]] void Fail(int line, std::string message) {
-    throw SourceError{line, std::move(message)};
-}
-
-struct StrokeLine {
-    int line = 0;
-    int cell = 0;
-    bool right = false;
-    int duration = 0;
-    int loudness = 0;
-    std::string syllable;  // "" for none
-    bool separatorAfter = false;
-};
-
-struct UsulBlock {
-    int line = 0;
-    int slot = 0;
-    std::string name;
-    int beats = 0;
-    int mertebe = 0;
-    int level = 0;
-    std::vector<StrokeLine> strokes;
-};
-
-struct Source {
-    std::map<int, UsulBlock> usuls;  // by slot
-    int settingsLine = 0;
-    std::array<int, 3> colour{};
-    int lastLine = 0;
-};
+using namespace ritmora::tools;
 
 // ---------------------------------------------------------------------------------------------
 // The library's fixed facts.
@@ -326,183 +287,6 @@ constexpr int kMuhammesBeforeLastPart = 448;
 bool IsEmptyRange(int slot) { return (slot >= 187 && slot <= 230) || (slot >= 234 && slot <= 254); }
 
 // ---------------------------------------------------------------------------------------------
-// Reading the source.
-
-constexpr std::string_view kSyllables[] = {"Düm", "Dü", "Tek", "Te", "Ke", "Kâ", "Ta", "Hek", "Me"};
-
-bool IsRightHandSyllable(std::string_view s) { return s == "Düm" || s == "Dü"; }
-
-std::vector<std::string> SplitWords(std::string_view text) {
-    std::istringstream in{std::string(text)};
-    std::vector<std::string> words;
-    for (std::string word; in >> word;) words.push_back(word);
-    return words;
-}
-
-std::optional<int> ParseInt(std::string_view text) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc() || ptr != end) return std::nullopt;
-    return value;
-}
-
-int IntOrFail(std::string_view text, int line, std::string_view what) {
-    const auto value = ParseInt(text);
-    if (!value)
-        Fail(line,
-             std::string(what) + " must be a whole number, not \"" + std::string(text) + "\"");
-    return *value;
-}
-
-bool IsBlankOrComment(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    return first == std::string_view::npos || text[first] == '#';
-}
-
-UsulBlock ParseHeader(std::string_view text, int line) {
-    // slot <n> "<name>" <beats>/<mertebe> level <u>
-    UsulBlock block;
-    block.line = line;
-    const auto open = text.find('"');
-    const auto close = open == std::string_view::npos ? open : text.find('"', open + 1);
-    if (close == std::string_view::npos) {
-        Fail(line, "expected: slot <number> \"<name>\" <beats>/<mertebe> level <level>");
-    }
-    const auto before = SplitWords(text.substr(0, open));
-    const auto after = SplitWords(text.substr(close + 1));
-    if (before.size() != 2 || after.size() != 3 || after[1] != "level") {
-        Fail(line, "expected: slot <number> \"<name>\" <beats>/<mertebe> level <level>");
-    }
-    block.slot = IntOrFail(before[1], line, "the slot number");
-    block.name = std::string(text.substr(open + 1, close - open - 1));
-    const auto slash = after[0].find('/');
-    if (slash == std::string::npos) Fail(line, "the time signature must read beats/mertebe");
-    block.beats = IntOrFail(std::string_view(after[0]).substr(0, slash), line, "the beat count");
-    block.mertebe = IntOrFail(std::string_view(after[0]).substr(slash + 1), line, "the mertebe");
-    block.level = IntOrFail(after[2], line, "the level");
-
-    if (block.slot < 1 || block.slot > kSlotCount) Fail(line, "slot numbers run from 1 to 255");
-    if (block.name.empty()) Fail(line, "the name is empty");
-    if (Utf8Length(block.name) > kNameChars) Fail(line, "the name is longer than 40 characters");
-    if (Cp1254ToUtf8(Utf8ToCp1254(block.name)) != block.name) {
-        Fail(line, "the name holds a character the library file cannot store");
-    }
-    if (block.beats < 1 || block.beats > 255) Fail(line, "the beat count must be 1 to 255");
-    constexpr int kMertebes[] = {1, 2, 4, 8, 16, 32, 64};
-    if (std::find(std::begin(kMertebes), std::end(kMertebes), block.mertebe) ==
-        std::end(kMertebes)) {
-        Fail(line, "the mertebe must be 1, 2, 4, 8, 16, 32 or 64");
-    }
-    if (block.level < kMinLevel || block.level > kMaxLevel) Fail(line, "the level must be 1 to 63");
-    return block;
-}
-
-void ParseConfidence(std::string_view text, int line) {
-    for (std::string_view kind :
-         {std::string_view("sourced:"), std::string_view("reconstructed:")}) {
-        if (text.substr(0, kind.size()) == kind) {
-            if (IsBlankOrComment(text.substr(kind.size()))) {
-                Fail(line,
-                     "say which source or which derivation after \"" + std::string(kind) + "\"");
-            }
-            return;
-        }
-    }
-    Fail(line, "the line after the slot line must start with \"sourced:\" or \"reconstructed:\"");
-}
-
-StrokeLine ParseStroke(std::string_view text, int line) {
-    const auto words = SplitWords(text);
-    if (words.size() != 6) {
-        Fail(line, "a stroke line has six columns: cell hand duration loudness syllable separator");
-    }
-    StrokeLine stroke;
-    stroke.line = line;
-    stroke.cell = IntOrFail(words[0], line, "the cell");
-    if (stroke.cell < 1 || stroke.cell > kCellCount) Fail(line, "cells run from 1 to 180");
-    if (words[1] != "R" && words[1] != "L")
-        Fail(line, "the hand must be R (Düm line) or L (Tek line)");
-    stroke.right = words[1] == "R";
-    stroke.duration = IntOrFail(words[2], line, "the duration");
-    if (NoteClass(stroke.duration) < 0) {
-        Fail(line, "duration " + words[2] +
-                       " is not a note value (64 96 112 32 48 56 16 24 28 8 12 14 4 6 7 2 3)");
-    }
-    stroke.loudness = IntOrFail(words[3], line, "the loudness");
-    if (stroke.loudness < 0 || stroke.loudness > 3) Fail(line, "the loudness must be 0 to 3");
-    if (words[4] != "-") {
-        if (std::find(std::begin(kSyllables), std::end(kSyllables), words[4]) ==
-            std::end(kSyllables)) {
-            Fail(line,
-                 "unknown syllable \"" + words[4] + "\" (Düm Dü Tek Te Ke Kâ Ta Hek Me or -)");
-        }
-        if (IsRightHandSyllable(words[4]) != stroke.right) {
-            Fail(line, "\"" + words[4] + "\" belongs on the " +
-                           (IsRightHandSyllable(words[4]) ? "right (R)" : "left (L)") + " hand");
-        }
-        stroke.syllable = words[4];
-    }
-    if (words[5] != "|" && words[5] != ".") Fail(line, "the separator column must be | or .");
-    stroke.separatorAfter = words[5] == "|";
-    return stroke;
-}
-
-Source ParseSource(std::istream& in) {
-    Source source;
-    std::optional<UsulBlock> open;
-    bool expectConfidence = false;
-    std::string text;
-    int line = 0;
-    while (std::getline(in, text)) {
-        ++line;
-        if (!text.empty() && text.back() == '\r') text.pop_back();
-        if (IsBlankOrComment(text)) continue;
-        const auto words = SplitWords(text);
-        if (open && expectConfidence) {
-            ParseConfidence(text, line);
-            expectConfidence = false;
-        } else if (open) {
-            if (words[0] == "end") {
-                if (words.size() != 1) Fail(line, "nothing may follow \"end\"");
-                if (open->strokes.empty()) Fail(open->line, "the usul has no strokes");
-                const auto [at, inserted] = source.usuls.emplace(open->slot, *open);
-                if (!inserted) {
-                    Fail(open->line, "slot " + std::to_string(open->slot) +
-                                         " is already given at line " +
-                                         std::to_string(at->second.line));
-                }
-                open.reset();
-            } else {
-                StrokeLine stroke = ParseStroke(text, line);
-                if (!open->strokes.empty() && stroke.cell <= open->strokes.back().cell) {
-                    Fail(line, "cells must increase from stroke to stroke");
-                }
-                open->strokes.push_back(stroke);
-            }
-        } else if (words[0] == "slot") {
-            open = ParseHeader(text, line);
-            expectConfidence = true;
-        } else if (words[0] == "settings") {
-            if (source.settingsLine != 0) Fail(line, "the settings line is given twice");
-            if (words.size() != 4) Fail(line, "expected: settings <red> <green> <blue>");
-            for (int k = 0; k < 3; ++k) {
-                source.colour[k] = IntOrFail(words[k + 1], line, "a colour component");
-                if (source.colour[k] < 0 || source.colour[k] > 255)
-                    Fail(line, "colour components run from 0 to 255");
-            }
-            source.settingsLine = line;
-        } else {
-            Fail(line, "expected a \"slot\" line, a \"settings\" line or a comment");
-        }
-    }
-    source.lastLine = line;
-    if (open)
-        Fail(open->line, "the block of slot " + std::to_string(open->slot) + " has no \"end\"");
-    return source;
-}
-
-// ---------------------------------------------------------------------------------------------
 // Building and checking the records.
 
 // The header of an empty slot as delete writes it, with cells of zero bytes.
@@ -688,16 +472,16 @@ std::vector<std::uint8_t> BuildLibrary(const Source& source) {
     return bytes;
 }
 
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: make_default_library INPUT.txt OUTPUT.usl\n";
+    if (argc != 4) {
+        std::cerr << "usage: make_default_library INPUT.txt OUTPUT.usl OUTPUT_PROVENANCE.cpp\n";
         return 2;
     }
     const std::filesystem::path input = argv[1];
     const std::filesystem::path output = argv[2];
+    const std::filesystem::path table = argv[3];
     std::ifstream in(input, std::ios::binary);
     if (!in) {
         std::cerr << "make_default_library: cannot read " << input.string() << "\n";
@@ -707,9 +491,15 @@ int main(int argc, char** argv) {
         const Source source = ParseSource(in);
         for (const auto& [slot, block] : source.usuls) CheckBlock(block);
         CheckFacts(source);
+        CheckProvenanceClaims(source);
         const std::vector<std::uint8_t> bytes = BuildLibrary(source);
-        if (bytes.size() != kLibraryFileSize || !tools::WriteWholeFile(output, bytes)) {
+        const std::string text = ProvenanceTableSource(source);
+        if (bytes.size() != kLibraryFileSize || !WriteWholeFile(output, bytes)) {
             std::cerr << "make_default_library: cannot write " << output.string() << "\n";
+            return 1;
+        }
+        if (!WriteWholeFile(table, std::vector<std::uint8_t>(text.begin(), text.end()))) {
+            std::cerr << "make_default_library: cannot write " << table.string() << "\n";
             return 1;
         }
     } catch (const SourceError& error) {

@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <QTransform>
 #include <cmath>
+#include <vector>
 
 #include "notation/note_values.h"
 
@@ -92,13 +93,51 @@ int SnapColumn(double largeColumn, double scale) {
     return static_cast<int>(std::floor(largeColumn * scale + 0.5));
 }
 
-// Draws glyph `code` of `size` as black ink on a white image the size of its table rectangle,
-// anti-aliased and then cut to pure black and white so an AND copy leaves clean ink.
-QImage RenderGlyph(int code, const GlyphSize& size, int width) {
+// The parts of glyph `code` at `size`, in pixels of its table rectangle: the note head, the stem
+// (snapped to one whole pixel column; null when there is none) and the flags.
+struct GlyphParts {
+    QPainterPath head;
+    QRect stem;
+    std::vector<QPainterPath> flags;
+};
+
+GlyphParts PartsOf(int code, const GlyphSize& size) {
     const GlyphShape shape = ShapeOf(code);
     const double sx = size.ScaleX();
     const double sy = size.ScaleY();
+    const QTransform scale = QTransform::fromScale(sx, sy);
+    GlyphParts parts;
+    parts.head = scale.map(HeadPath(shape));
+    if (shape.stem == 0) return parts;
+    const int flagStep = 6;
+    if (shape.stem > 0) {
+        const int stemTop = 14 - shape.flags + (shape.flags == 0 ? -1 : 0);
+        const int column = SnapColumn(8.0, sx);
+        const int top = SnapColumn(stemTop, sy);
+        const int bottom = SnapColumn(41.0, sy);
+        parts.stem = QRect(column, top, 1, bottom - top + 1);
+        for (int f = 0; f < shape.flags; ++f) {
+            const double y = stemTop + f * flagStep;
+            parts.flags.push_back(scale.map(FlagPath(column / sx + 0.5, y, +1)));
+        }
+    } else {
+        const int stemBottom = 70 + shape.flags + (shape.flags == 0 ? 2 : 1);
+        const int column = SnapColumn(1.0, sx);
+        const int top = SnapColumn(42.0, sy);
+        const int bottom = SnapColumn(stemBottom, sy);
+        parts.stem = QRect(column, top, 1, bottom - top + 1);
+        for (int f = 0; f < shape.flags; ++f) {
+            const double y = stemBottom + 1 - f * flagStep;
+            parts.flags.push_back(scale.map(FlagPath(column / sx + 0.5, y, -1)));
+        }
+    }
+    return parts;
+}
 
+// Draws glyph `code` of `size` as black ink on a white image the size of its table rectangle,
+// anti-aliased and then cut to pure black and white so an AND copy leaves clean ink.
+QImage RenderGlyph(int code, const GlyphSize& size, int width) {
+    const GlyphParts parts = PartsOf(code, size);
     QImage grey(width, size.height, QImage::Format_Grayscale8);
     grey.fill(255);
     {
@@ -106,33 +145,9 @@ QImage RenderGlyph(int code, const GlyphSize& size, int width) {
         painter.setRenderHint(QPainter::Antialiasing, true);
         painter.setPen(Qt::NoPen);
         painter.setBrush(Qt::black);
-        QTransform scale = QTransform::fromScale(sx, sy);
-        painter.drawPath(scale.map(HeadPath(shape)));
-
-        if (shape.stem != 0) {
-            const int flagStep = 6;
-            if (shape.stem > 0) {
-                const int stemTop = 14 - shape.flags + (shape.flags == 0 ? -1 : 0);
-                const int column = SnapColumn(8.0, sx);
-                const int top = SnapColumn(stemTop, sy);
-                const int bottom = SnapColumn(41.0, sy);
-                painter.fillRect(QRect(column, top, 1, bottom - top + 1), Qt::black);
-                for (int f = 0; f < shape.flags; ++f) {
-                    const double y = stemTop + f * flagStep;
-                    painter.drawPath(scale.map(FlagPath(column / sx + 0.5, y, +1)));
-                }
-            } else {
-                const int stemBottom = 70 + shape.flags + (shape.flags == 0 ? 2 : 1);
-                const int column = SnapColumn(1.0, sx);
-                const int top = SnapColumn(42.0, sy);
-                const int bottom = SnapColumn(stemBottom, sy);
-                painter.fillRect(QRect(column, top, 1, bottom - top + 1), Qt::black);
-                for (int f = 0; f < shape.flags; ++f) {
-                    const double y = stemBottom + 1 - f * flagStep;
-                    painter.drawPath(scale.map(FlagPath(column / sx + 0.5, y, -1)));
-                }
-            }
-        }
+        painter.drawPath(parts.head);
+        if (!parts.stem.isNull()) painter.fillRect(parts.stem, Qt::black);
+        for (const QPainterPath& flag : parts.flags) painter.drawPath(flag);
     }
 
     QImage ink(width, size.height, QImage::Format_RGB32);
@@ -236,6 +251,19 @@ QPixmap GlyphSheet::MenuPicture(int menuPosition) const {
                       QRect(rect.srcX, rect.srcY, rect.width, rect.height));
     painter.end();
     return QPixmap::fromImage(picture);
+}
+
+QPainterPath NoteGlyphOutline(int code) {
+    if (code < kFirstGlyphCode || code > kLastGlyphCode) return {};
+    const GlyphParts parts = PartsOf(code, kLarge);
+    QPainterPath outline = parts.head;
+    if (!parts.stem.isNull()) {
+        QPainterPath stem;
+        stem.addRect(parts.stem);
+        outline = outline.united(stem);
+    }
+    for (const QPainterPath& flag : parts.flags) outline = outline.united(flag);
+    return outline;
 }
 
 }  // namespace ritmora

@@ -3,6 +3,7 @@
 // the tables that say where each glyph lies. Glyphs are copied into the notation with a raster
 // AND, so the white of a glyph's column leaves the picture untouched and only the ink lands.
 #include <QImage>
+#include <QPainterPath>
 #include <QPixmap>
 #include <array>
 #include <cstdint>
@@ -37,5 +38,10 @@ class GlyphSheet {
     GlyphTable medium_{};
     GlyphTable small_{};
 };
+
+// The outline of large glyph `code` (159..169) in pixels of its rectangle, whose top-left corner
+// is where the notation copies the glyph: the same design as the sheet, as a shape that a
+// vector page (PDF) can fill at any size. Empty for other codes.
+QPainterPath NoteGlyphOutline(int code);
 
 }  // namespace ritmora

@@ -31,6 +31,16 @@ TEST_F(CliExport, WritesTheSlotsPictureIntoVlvlAndPrintsItsPath) {
     EXPECT_GE(reader.size().width(), 510);
 }
 
+TEST_F(CliExport, ExportPdfWritesTheSlotsPageIntoVlvl) {
+    const CliRun run = RunCli(folder.path(), "export-pdf 38");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::filesystem::path expected = folder.path() / "vlvl" / "9-8  Aksak.pdf";
+    EXPECT_EQ(run.out, expected.string() + "\n");
+    EXPECT_TRUE(testing::ReadText(expected).starts_with("%PDF-"));
+    EXPECT_EQ(RunCli(folder.path(), "export-pdf 250").exitCode, 1);
+    EXPECT_EQ(RunCli(folder.path(), "export-pdf 38 --out").exitCode, 2);
+}
+
 TEST_F(CliExport, OutChoosesTheFileAndReplacesIt) {
     const std::filesystem::path out = folder.path() / "pic.jpg";
     std::ofstream(out) << "old";

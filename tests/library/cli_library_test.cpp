@@ -1,6 +1,8 @@
 // Runs the real ritmora-cli against a folder holding a library file placed by the test.
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "library/cp1254.h"
 #include "library/list_line.h"
@@ -60,16 +62,46 @@ TEST_F(CliLibrary, ControlCharactersInNamesAreShownEscaped) {
 }
 
 TEST_F(CliLibrary, ShowPrintsHeaderAndCellsInUse) {
-    const CliRun run = RunCli(folder_.path(), "show 12");
+    const CliRun run = RunCli(folder_.path(), "--lang en show 12");
     ASSERT_EQ(run.exitCode, 0);
     const auto lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 7u);
+    ASSERT_EQ(lines.size(), 8u);
     EXPECT_EQ(lines[0], "slot 12: Türk aksağı");
     EXPECT_EQ(lines[1],
               "time signature 5/8, total duration 40, expected total 40, last ring in use 9");
-    EXPECT_EQ(lines[3], "   1    16    0        3    \"Düm\"         0");
-    EXPECT_EQ(lines[5], "   9     0    8        1    \"Tek\"         1");
-    EXPECT_EQ(lines[6], "  20     0    0        2    \"   \"         0");
+    // Not the default library's slot 12, so nothing is claimed about its source.
+    EXPECT_EQ(lines[2], "source: differs from the default library; its source is unknown");
+    EXPECT_EQ(lines[4], "   1    16    0        3    \"Düm\"         0");
+    EXPECT_EQ(lines[6], "   9     0    8        1    \"Tek\"         1");
+    EXPECT_EQ(lines[7], "  20     0    0        2    \"   \"         0");
+}
+
+TEST_F(CliLibrary, TheDefaultLibrarySaysWhereEachPatternComesFrom) {
+    const testing::TempFolder fresh;  // the default library is written into it
+    const auto show = Lines(RunCli(fresh.path(), "--lang en show 130").out);
+    ASSERT_GE(show.size(), 4u);
+    EXPECT_EQ(show[2], "source: Reconstructed: DİA \"Nim devir\"");
+    EXPECT_NE(show[3].find("strengths are the source's: F M P F M F M F P M P."),
+              std::string::npos);
+    const auto plain = Lines(RunCli(fresh.path(), "list").out);
+    const auto english = Lines(RunCli(fresh.path(), "--lang en list --sources").out);
+    const auto turkish = Lines(RunCli(fresh.path(), "list --sources").out);
+    ASSERT_EQ(plain.size(), 255u);
+    ASSERT_EQ(english.size(), 255u);
+    ASSERT_EQ(turkish.size(), 255u);
+    const std::vector<std::tuple<int, std::string, std::string>> classes = {
+        {1, "Sourced", "Kaynaklı"},
+        {62, "Partly sourced", "Kısmen kaynaklı"},
+        {7, "Reconstructed", "Yeniden kurulmuş"},
+        {16, "No source found", "Kaynak bulunamadı"},
+        {187, "empty", "boş"},
+        {231, "user slot", "kullanıcı usulü"},
+    };
+    for (const auto& [slot, en, tr] : classes) {
+        const auto k = static_cast<std::size_t>(slot - 1);
+        EXPECT_EQ(english[k], plain[k] + "  " + en);
+        EXPECT_EQ(turkish[k], plain[k] + "  " + tr);
+    }
 }
 
 TEST_F(CliLibrary, UsageAndFailures) {

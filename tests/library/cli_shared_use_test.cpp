@@ -51,8 +51,8 @@ TEST_F(CliSharedUse, RunsAtOnceWriteTheirOwnBytesOrNothing) {
         alone[run] = ReadBytes(own / "out.wav");
     }
     for (int pair = 0; pair < 4; ++pair) {
-        const fs::path out[2] = {folder_ / ("a" + std::to_string(pair)),
-                                 folder_ / ("b" + std::to_string(pair))};
+        const fs::path out[2] = {folder_ / ("a" + std::to_string(pair) + ".wav"),
+                                 folder_ / ("b" + std::to_string(pair) + ".wav")};
         auto first = std::async(std::launch::async, RunCli, folder_.path(), Render(0, out[0]), "");
         const CliRun second = RunCli(folder_.path(), Render(1, out[1]));
         const CliRun runs[2] = {first.get(), second};

@@ -6,6 +6,7 @@
 
 #include "library/cp1254.h"
 #include "plans/plan_file.h"
+#include "plans/plan_messages.h"
 #include "tests/plans/plan_test_support.h"
 
 namespace ritmora {
@@ -95,7 +96,6 @@ TEST_F(ValidatePlanTest, TimesDashRulesAndBeatRings) {
     // Without a dash the count is not tested, unless it cannot be a count at all.
     EXPECT_EQ(IndexOf("a 165 abc 4 84"), 0);
     EXPECT_EQ(IndexOf("a 165 0 4 84"), 0);
-    EXPECT_EQ(IndexOf("a 165 1e9 4 84"), 28);
 }
 
 TEST_F(ValidatePlanTest, UnitAndMetronomeBounds) {
@@ -116,20 +116,37 @@ TEST_F(ValidatePlanTest, UnitAndMetronomeBounds) {
     EXPECT_EQ(IndexOf("a 0 4-8 32 300"), 29);
 }
 
-TEST_F(ValidatePlanTest, LongFieldsAreCutToTheirColumns) {
-    const PlanCheckResult result = Check("Uzun_bir_bolum_adi_burada 165 12345 4 84");
-    ASSERT_EQ(result.messageIndex, 0);
-    EXPECT_EQ(result.normalisedText, "Uzun_bir_bolum_ad" + Blanks(2) + "165" + Blanks(3) + "1234" +
-                                         Blanks(2) + "4" + Blanks(4) + "84" + Blanks(5));
-    EXPECT_EQ(result.passageNames.front(), "Uzun_bir_bolum_adi_burada");
-    // Letters take one column each.
-    const PlanCheckResult turkish = Check("Çalışma 165 1 4 84");
-    EXPECT_EQ(turkish.normalisedText.substr(0, 19 + 6), "Çalışma" + Blanks(12) + "165");
-}
-
-TEST_F(ValidatePlanTest, ACutThatWouldNotReadBackIsRefused) {
-    // 20800e-2 is 208, but its first seven characters read as 20800.
-    EXPECT_EQ(Check("a 165 1 4 20800e-2").messageIndex, 33);
+TEST_F(ValidatePlanTest, NumbersAreSavedInTheirShortestFormAndNothingIsCut) {
+    struct Case {
+        const char* typed;
+        std::vector<std::string> saved;  // the fields as saved, or empty when refused
+        int message;
+    };
+    const Case cases[] = {
+        {"a 00165 0049- 4 84.00000>50", {"a", "165", "49-", "4", "84>50"}, 0},
+        {"a 165 -048 4.0 20800e-2", {"a", "165", "-48", "4", "208"}, 0},
+        {"a 1.65e2 abc 16 84.5>+50", {"a", "165", "0", "16", "84.5>50"}, 0},
+        {"Onyedi_harfli_ad 165 9999 4 84", {"Onyedi_harfli_ad", "165", "9999", "4", "84"}, 0},
+        {"Çalışma_Çalışma_Ç 165 1 4 84", {"Çalışma_Çalışma_Ç", "165", "1", "4", "84"}, 0},
+        {"Uzun_bir_bolum_adi 165 1 4 84", {"Uzun_bir_bolum_ad", "165", "1", "4", "84"}, 0},
+        {"a 165 10000 4 84", {}, kPlanRepeatsTooLargeMessage},
+        {"a 165 40000 4 84", {}, kPlanRepeatsTooLargeMessage},
+        {"a 165 1e9 4 84", {}, kPlanRepeatsTooLargeMessage},
+        {"a 165 9998.5 4 84", {}, kPlanFieldTooWideMessage},
+        {"a 165 1 4 84.25>50.5", {}, kPlanFieldTooWideMessage},
+    };
+    for (const Case& c : cases) {
+        const PlanCheckResult result = Check(std::string("b 165 1 4 84\r\n") + c.typed);
+        EXPECT_EQ(result.messageIndex, c.message) << c.typed;
+        if (c.message != 0) {
+            EXPECT_EQ(result.line, 2) << c.typed;
+            continue;
+        }
+        EXPECT_EQ(result.normalisedText.substr(45), PlanColumns(c.saved)) << c.typed;
+        EXPECT_TRUE(std::string_view(c.typed).starts_with(result.passageNames.back())) << c.typed;
+    }
+    EXPECT_EQ(PlanCheckMessage(Language::English, kPlanRepeatsTooLargeMessage, 4),
+              "Repeat count is greater than 9999.  Line: 4");
 }
 
 TEST_F(ValidatePlanTest, PlanNamesAreFoldedOrRefused) {

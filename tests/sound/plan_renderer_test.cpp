@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <numeric>
+#include <stop_token>
 
+#include "app/texts.h"
 #include "sound/plan_renderer.h"
+#include "sound/usul_renderer.h"
 #include "sound/wav.h"
 #include "tests/sound/sound_test_files.h"
 
@@ -24,8 +28,8 @@ class PlanRendering : public ::testing::Test {
   protected:
     void SetUp() override {
         WriteImpulseBank(folder.path(), Instrument::Kudum);
-        auto opened = UsulLibrary::EnsureAndOpen(
-            folder.path(), testing::LibraryBytes([](int, UsulRecord&) {}));
+        auto opened = UsulLibrary::EnsureAndOpen(folder.path(),
+                                                 testing::LibraryBytes([](int, UsulRecord&) {}));
         ASSERT_EQ(opened.status, LibraryStatus::Ok);
         library = std::move(opened.library);
         ASSERT_TRUE(library->WriteSlot(201, Quarters(8)));
@@ -34,9 +38,10 @@ class PlanRendering : public ::testing::Test {
         single.totalDuration = 1;
         ASSERT_TRUE(library->WriteSlot(202, single));
     }
-    PlanRenderResult Render(const std::vector<PassageSpec>& passages) {
-        return RenderPlan(passages, *library, Instrument::Kudum, folder.path(),
-                          folder / "Eser.---");
+    PlanRenderResult Render(const std::vector<PassageSpec>& passages,
+                            const RenderControl& control = {}) {
+        return RenderPlan(passages, *library, Instrument::Kudum, folder.path(), folder / "Eser.---",
+                          control);
     }
     std::vector<std::int16_t> Samples() { return ReadSamples(folder / "Eser.---"); }
 
@@ -61,6 +66,7 @@ TEST_F(PlanRendering, RampedPassageToTheSample) {
     EXPECT_EQ(result.passageUsuls, std::vector<int>{201});
     EXPECT_DOUBLE_EQ(result.playDurationMs, 337680 * 2 / 88.2);
     EXPECT_EQ(DecodeWavHeader(ReadBytes(folder / "Eser.---")).dataSize, 337680u * 2);
+    EXPECT_EQ(ExpectedPlanLength({Passage(201, 1, 8, 1, 4, 84, 50)}, *library).samples, 337680);
 }
 
 TEST_F(PlanRendering, RampsAreSpreadOverTheRepetitions) {
@@ -88,6 +94,19 @@ TEST_F(PlanRendering, ConstantRepeatsAreIdenticalCopies) {
     for (std::size_t copy = 0; copy < 3; ++copy) {
         EXPECT_TRUE(std::equal(once.begin(), once.end(), thrice.begin() + copy * once.size()));
     }
+    // A passage too long to copy (192 s at 10 BpM) is mixed again for each repetition, from the
+    // same current sample: its first stroke's file is rejected, so the stroke takes whatever
+    // sample came before the passage, in every repetition alike.
+    UsulRecord firstRejected = Quarters(8);
+    firstRejected.Cell(1).loudness = 1;
+    ASSERT_TRUE(library->WriteSlot(203, firstRejected));
+    std::filesystem::remove(folder / "KUDUMD11.---");
+    const PlanRenderResult result = Render({Passage(203, 1, 8, 2, 16, 10, 10)});
+    EXPECT_EQ(result.notices.size(), 1u);
+    const auto twice = Samples();
+    ASSERT_EQ(twice.size() % 2, 0u);
+    EXPECT_TRUE(std::equal(twice.begin(), twice.begin() + twice.size() / 2,
+                           twice.begin() + twice.size() / 2));
 }
 
 TEST_F(PlanRendering, BeatRingStretchesAndPassageEnds) {
@@ -104,21 +123,76 @@ TEST_F(PlanRendering, BeatRingStretchesAndPassageEnds) {
     EXPECT_EQ(NonZero(samples)[3], 3u * 44100u);  // the second passage starts on its own beat
 }
 
-TEST_F(PlanRendering, EmptySlotStopsBeforeAnythingIsReplaced) {
-    test::WriteBytes(folder / "Eser.---", {7, 7, 7});
-    const PlanRenderResult result =
-        Render({Passage(201, 1, 8, 1, 4, 60, 60), Passage(150, 1, 8, 1, 4, 60, 60)});
-    EXPECT_EQ(result.messageIndex, 3);
-    EXPECT_EQ(result.failedPassage, 2);
-    EXPECT_FALSE(result.written);
-    EXPECT_EQ(ReadBytes(folder / "Eser.---"), (std::vector<std::uint8_t>{7, 7, 7}));
-    EXPECT_FALSE(std::filesystem::exists(folder / "~Eser.---"));
+TEST_F(PlanRendering, RefusalsWriteNothing) {
+    // 352800 samples a repetition: 900 of them are exactly two hours.
+    const PassageSpec eightSeconds = Passage(201, 1, 8, 1, 8, 120, 120);
+    const PassageSpec twoHours = Passage(201, 1, 8, 900, 8, 120, 120);
+    const std::pair<std::vector<PassageSpec>, int> cases[] = {
+        {{twoHours}, 0},
+        {{Passage(201, 1, 8, 901, 8, 120, 120)}, kRenderTooLongMessage},
+        {{twoHours, eightSeconds}, kRenderTooLongMessage},
+        {{Passage(201, 1, 8, 32767, 16, 20, 208)}, kRenderTooLongMessage},  // a step of 0 BpM
+        {{eightSeconds, Passage(150, 1, 8, 1, 4, 60, 60)}, kNoBeatsMessage},
+    };
+    const std::vector<std::uint8_t> previous = {7, 7, 7};
+    test::WriteBytes(folder / "Eser.---", previous);
+    const int files = folder.FileCount();
+    for (const auto& [plan, message] : cases) {
+        EXPECT_EQ(ExpectedPlanLength(plan, *library).messageIndex, message) << plan.size();
+        if (message == 0) continue;  // rendering two hours is the benchmark's work
+        const PlanRenderResult result = Render(plan);
+        EXPECT_EQ(result.messageIndex, message);
+        EXPECT_EQ(result.failedPassage, message == kNoBeatsMessage ? 2 : 0);
+    }
+    // Every cell at 255 sixty-fourths, at 20 BpM to the sixteenth: a cycle of nearly ten hours.
+    UsulRecord longest = EmptySlotRecord();
+    for (int i = 1; i <= kCellCount; ++i) longest.Cell(i).rightDuration = 255;
+    const UsulRenderOptions slowest{20, 16, Instrument::Kudum, true};
+    EXPECT_EQ(RenderUsul(longest, slowest, folder.path(), folder / "Eser.---").messageIndex,
+              kRenderTooLongMessage);
+    EXPECT_EQ(ReadBytes(folder / "Eser.---"), previous);
+    EXPECT_EQ(folder.FileCount(), files);  // no temporary file left behind
+}
+
+TEST_F(PlanRendering, CancellingKeepsThePreviousFile) {
+    std::stop_source stop;
+    std::vector<double> fractions;
+    RenderControl control;
+    control.progress = [&](double fraction) {
+        fractions.push_back(fraction);
+        if (fractions.size() == 2) stop.request_stop();
+    };
+    const std::filesystem::path out = folder / "Eser.---";
+    // Repetitions of a ramp mixed one by one; copies of a looped usul cycle.
+    const std::function<int()> renderings[] = {
+        [&] { return Render({Passage(201, 1, 8, 20, 8, 120, 60)}, control).messageIndex; },
+        [&] {
+            return RenderUsul(Quarters(8), {60, 4, Instrument::Kudum, true}, folder.path(), out,
+                              control)
+                .messageIndex;
+        },
+    };
+    test::WriteBytes(out, {7, 7, 7});
+    const int files = folder.FileCount();
+    for (const auto& render : renderings) {
+        fractions.clear();
+        stop = std::stop_source();
+        control.stop = stop.get_token();
+        EXPECT_EQ(render(), kRenderCancelledMessage);
+        EXPECT_EQ(fractions.size(), 2u);  // it stops at the next chunk after the request
+        EXPECT_EQ(ReadBytes(out), (std::vector<std::uint8_t>{7, 7, 7}));
+        EXPECT_EQ(folder.FileCount(), files);
+    }
+    control.stop = {};
+    EXPECT_TRUE(Render({Passage(201, 1, 8, 20, 8, 120, 60)}, control).written);
+    EXPECT_EQ(fractions.back(), 1.0);
 }
 
 TEST_F(PlanRendering, AtMostOneUnitHasNoTempoStep) {
-    const PlanRenderResult result =
-        Render({Passage(202, 1, 1, 1, 4, 84, 50), Passage(202, 2, 180, 1, 4, 84, 50),
-                Passage(202, 1, 1, 3, 4, 84, 50)});
+    const std::vector<PassageSpec> plan = {Passage(202, 1, 1, 1, 4, 84, 50),
+                                           Passage(202, 2, 180, 1, 4, 84, 50),
+                                           Passage(202, 1, 1, 3, 4, 84, 50)};
+    const PlanRenderResult result = Render(plan);
     ASSERT_TRUE(result.written) << result.writeError;
     const auto samples = Samples();
     // One unit: round((3307.5 + 1968.75) / 2) = 2638; no units: nothing; then three
@@ -128,6 +202,7 @@ TEST_F(PlanRendering, AtMostOneUnitHasNoTempoStep) {
         return static_cast<std::size_t>(std::nearbyint((double{spu(b)} + spu(a)) / 2));
     };
     EXPECT_EQ(samples.size(), 2638u + len(84, 73) + len(73, 62) + len(62, 51));
+    EXPECT_EQ(ExpectedPlanLength(plan, *library).samples, std::ssize(samples));
     EXPECT_EQ(result.passageEndMs[0], result.passageEndMs[1]);
     EXPECT_EQ(samples[0], 1500);
 }
@@ -136,13 +211,10 @@ TEST_F(PlanRendering, RampedPassagesOfManyRepetitions) {
     const PlanRenderResult result = Render({Passage(202, 1, 1, 120, 16, 160, 40)});
     ASSERT_TRUE(result.written);
     EXPECT_EQ(NonZero(Samples()).size(), 120u);
-    const std::vector<int> bpms = RampBpms(160, 40, 120);
-    EXPECT_EQ(bpms.back(), 40);
-    // A rounded step that would run below the lowest metronome value stops there.
-    const std::vector<int> steep = RampBpms(95, 20, 50);  // step round(1.5) = 2
-    EXPECT_EQ(steep[37], 21);
-    EXPECT_EQ(steep.back(), 20);
-    for (int bpm : steep) EXPECT_GE(bpm, 20);
+    EXPECT_EQ(RampBpms(160, 40, 120).back(), 40);
+    // The rounded steps may end below 20 (100, 73, 46, 19); only 0 and below are kept off.
+    EXPECT_EQ(RampBpms(100, 20, 3), (std::vector<int>{100, 73, 46, 19}));
+    EXPECT_EQ(RampBpms(95, 20, 50).back(), 1);
 }
 
 TEST_F(PlanRendering, SameBytesTwice) {

@@ -60,6 +60,8 @@ TEST_F(UsulRendering, LoopFillsFiveMinutes) {
     EXPECT_EQ(result.schedule.markerX[295], 180);
     EXPECT_EQ(std::filesystem::file_size(folder / "Shablon.---"), 44u + 352800u * 37 * 2);
     EXPECT_EQ(DecodeWavHeader(ReadBytes(folder / "Shablon.---")).dataSize, 352800u * 37 * 2);
+    EXPECT_EQ(ExpectedUsulLength(Quarters(8), {60, 4, Instrument::Bendir, true}).samples,
+              352800 * 37);
     EXPECT_EQ(NonZero(ReadSamples(folder / "Shablon.---")).size(), 296u);
 
     EXPECT_EQ(LoopCycles(88200), 150);  // a 2-second cycle
