@@ -144,17 +144,6 @@ void ReplacingFile::Abandon() {
     open_ = false;
 }
 
-bool CanCreateFilesIn(const fs::path& folder) {
-    std::error_code error;
-    if (!fs::is_directory(folder, error)) return false;
-    const fs::path probe = TemporaryNameFor(folder / ".ritmora-write-test");
-    NativeFile file = NativeFile::CreateNew(probe, error);
-    if (!file.IsOpen()) return false;
-    file.Close();
-    fs::remove(probe, error);
-    return true;
-}
-
 std::string ReplaceFileContent(const fs::path& target, std::span<const std::uint8_t> bytes) {
     ReplacingFile file(target);
     file.Write(bytes);

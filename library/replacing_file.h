@@ -53,10 +53,6 @@ class ReplacingFile {
     std::string error_;
 };
 
-// Whether files can be made in `folder`: a probe is created and removed exactly as the writer
-// creates its temporary files (exclusively, under a name no one else uses, never through a link).
-bool CanCreateFilesIn(const std::filesystem::path& folder);
-
 // Writes `bytes` as the whole new content of `target`; "" or the reason it failed.
 std::string ReplaceFileContent(const std::filesystem::path& target,
                                std::span<const std::uint8_t> bytes);

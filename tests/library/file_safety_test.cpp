@@ -66,9 +66,7 @@ TEST(ReplacingFile, NeverWritesThroughALinkNorReplacesAFolder) {
     EXPECT_NE(ReplaceFileContent(folder / "empty", Bytes("new")), "");
     EXPECT_TRUE(fs::is_directory(folder / "empty"));
     EXPECT_EQ(ReadText(folder / "victim"), "keep");
-    EXPECT_TRUE(CanCreateFilesIn(folder.path()));
-    EXPECT_FALSE(CanCreateFilesIn(folder / "victim"));
-    EXPECT_EQ(folder.FileCount(), 2);  // victim and link: no temporary file or probe is left
+    EXPECT_EQ(folder.FileCount(), 2);  // victim and link: no temporary file is left
 }
 
 TEST(ReplacingFile, AFailedWriteKeepsThePreviousFile) {
