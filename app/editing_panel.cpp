@@ -5,13 +5,14 @@
 #include <QAction>
 #include <QEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <optional>
 
 #include "app/main_window.h"
+#include "app/message_numbers.h"
 #include "app/picture_box.h"
 #include "notation/edit_rules.h"
 #include "notation/note_values.h"
@@ -20,49 +21,29 @@
 namespace ritmora {
 namespace {
 
-constexpr int kNothingLoadedMessage = 15;
 constexpr int kHoverSquare = 31;  // (0, 0) to (30, 30), where the hovered ring's number stands
 constexpr int kHoverTextAt = 10;
-
-constexpr int kGridCell = 17;
-constexpr int kGridColumns = 10;
-constexpr int kGridRows = 4;
-constexpr int kGridValues[kGridRows][kGridColumns] = {
-    {20, 40, 42, 44, 46, 48, 50, 52, 54, 56},
-    {58, 60, 63, 66, 69, 72, 76, 80, 84, 88},
-    {92, 96, 100, 104, 108, 112, 116, 120, 126, 132},
-    {138, 144, 152, 160, 168, 176, 184, 192, 200, 208},
-};
 constexpr int kGridLeft = 50;
 constexpr int kGridTop = 620;
-constexpr int kTempoScrollBase = 270;  // beats per minute = 270 - scroll value
-
-// The metronome value under a press on the grid; nothing outside its 40 cells.
-std::optional<int> GridValue(int x, int y) {
-    if (x < 0 || y < 0) return std::nullopt;
-    const int column = x / kGridCell;
-    const int row = y / kGridCell;
-    if (column >= kGridColumns || row >= kGridRows) return std::nullopt;
-    return kGridValues[row][column];
-}
 
 bool ValidRing(int ring) { return ring >= 1 && ring <= kCellCount; }
 
-}  // namespace
-
-EditingPanel::EditingPanel(ArayüzKalıp& window) : QObject(&window), window_(window) {
-    setObjectName(QStringLiteral("EditingPanel"));
-    history_.Reset(window_.CurrentUsul().cells);
-    WireMouseAndMenus();
-    WireCommands();
-    WireHistoryAndShortcuts();
+// One cell edit as a model step.
+template <typename CellEdit>
+void EditCell(EditorModel& model, int ring, CellEdit edit) {
+    model.Edit([ring, &edit](UsulRecord& usul) {
+        edit(usul.Cell(ring));
+        return TransformResult::Changed;
+    });
 }
 
-EditingPanel* InstallEditingPanel(ArayüzKalıp& window) {
-    if (auto* existing = window.findChild<EditingPanel*>(QString(), Qt::FindDirectChildrenOnly)) {
-        return existing;
-    }
-    return new EditingPanel(window);
+}  // namespace
+
+EditingPanel::EditingPanel(ArayüzKalıp& window, EditorModel& model)
+    : QObject(&window), window_(window), model_(model) {
+    WireMouseAndMenus();
+    WireCommands();
+    AddShortcuts();
 }
 
 void EditingPanel::WireMouseAndMenus() {
@@ -80,68 +61,70 @@ void EditingPanel::WireMouseAndMenus() {
                 [this, item] { Mn_metin_Click(item); });
     }
     c.Label5->installEventFilter(this);
+    for (QLineEdit* box : {c.Text2, c.Text3, c.Text5}) box->installEventFilter(this);
     connect(c.Picture8, &PictureBox::pressed, this,
             [this](Qt::MouseButton button, int x, int y) { Picture8_MouseDown(button, x, y); });
 }
 
 void EditingPanel::Picture1_MouseDown(Qt::MouseButton button, int x, int y) {
-    if (window_.CurrentSlot() == 0) {
-        window_.ShowMessage(kNothingLoadedMessage);
+    if (model_.CurrentSlot() == 0) {
+        window_.ShowMessage(message::kLoadAnUsulFirst);
         return;
     }
     const RingHit hit = HitTestPress(x, y);
     if (hit.kind == RingHit::None) return;
-    SyncHistory();
     window_.SetSelectedRing(hit.ring);
-    StrokeCell& cell = window_.CurrentUsul().Cell(hit.ring);
     if (hit.kind == RingHit::Gap) {
-        ToggleSeparator(cell);
-        Changed();
+        EditCell(model_, hit.ring, ToggleSeparator);
         return;
     }
     const bool left = button == Qt::LeftButton;
-    // The menus open where the user pressed.
-    const QPoint at = window_.Controls().Picture1->mapToGlobal(QPoint(x, y));
+    const auto stepLoudness = [](StrokeCell& cell) {
+        cell.loudness = static_cast<std::uint8_t>(StepLoudness(cell.loudness));
+    };
     switch (ZoneOfPress(y - hit.rowTop)) {
         case PressZone::UpperLine:
             if (left) {
-                cell.loudness = static_cast<std::uint8_t>(StepLoudness(cell.loudness));
+                EditCell(model_, hit.ring, stepLoudness);
             } else {
-                cell.rightDuration = static_cast<std::uint8_t>(StepDots(cell.rightDuration));
+                EditCell(model_, hit.ring, [](StrokeCell& cell) {
+                    cell.rightDuration = static_cast<std::uint8_t>(StepDots(cell.rightDuration));
+                });
             }
-            break;
+            return;
         case PressZone::LowerLine:
             if (left) {
-                cell.loudness = static_cast<std::uint8_t>(StepLoudness(cell.loudness));
+                EditCell(model_, hit.ring, stepLoudness);
             } else {
-                cell.leftDuration = static_cast<std::uint8_t>(StepDots(cell.leftDuration));
+                EditCell(model_, hit.ring, [](StrokeCell& cell) {
+                    cell.leftDuration = static_cast<std::uint8_t>(StepDots(cell.leftDuration));
+                });
             }
-            break;
-        case PressZone::Ring:
-            // Modal: the chosen item's command runs (and redraws) before exec returns.
+            return;
+        case PressZone::Ring: {
+            // Modal, opening where the user pressed: the chosen item's command runs (and
+            // redraws) before exec returns.
+            const QPoint at = window_.Controls().Picture1->mapToGlobal(QPoint(x, y));
             (left ? window_.Controls().Mn_edit : window_.Controls().Mn_metinler)->exec(at);
             break;
+        }
         case PressZone::None:
             break;
     }
-    Changed();
+    window_.göster();  // whatever was chosen, the press ends with a redraw
 }
 
 void EditingPanel::Mn_editNota_Click(int item) {
     const int ring = window_.SelectedRing();
     if (!ValidRing(ring)) return;
-    SyncHistory();
-    ApplyNoteMenuItem(window_.CurrentUsul().Cell(ring), item);
-    Changed();
+    EditCell(model_, ring, [item](StrokeCell& cell) { ApplyNoteMenuItem(cell, item); });
 }
 
 void EditingPanel::Mn_metin_Click(int item) {
     // A choice without a selected ring (the redraw cleared it) has no cell to act on.
     const int ring = window_.SelectedRing();
     if (!ValidRing(ring)) return;
-    SyncHistory();
-    ApplySyllable(window_.CurrentUsul().Cell(ring), item);
-    Changed();
+    EditCell(model_, ring, [item](StrokeCell& cell) { ApplySyllable(cell, item); });
 }
 
 void EditingPanel::Picture1_MouseMove(int x, int y) {
@@ -162,18 +145,18 @@ void EditingPanel::Picture1_MouseMove(int x, int y) {
 
 void EditingPanel::Label5_Click() {
     WindowControls& c = window_.Controls();
-    if (c.Option4->isChecked()) return;
+    if (window_.InPlanMode()) return;
     c.Picture8->move(kGridLeft, kGridTop);
     c.Picture8->show();
     c.Picture8->raise();
 }
 
 void EditingPanel::Picture8_MouseDown(Qt::MouseButton /*button*/, int x, int y) {
-    const std::optional<int> value = GridValue(x, y);
+    const std::optional<int> value = MetronomeGridValueAt(x, y);
     if (!value) return;
     WindowControls& c = window_.Controls();
     c.Picture8->hide();
-    c.VScroll1->setValue(kTempoScrollBase - *value);
+    c.VScroll1->setValue(TempoScrollOfBpm(*value));
 }
 
 bool EditingPanel::eventFilter(QObject* watched, QEvent* event) {
@@ -182,7 +165,10 @@ bool EditingPanel::eventFilter(QObject* watched, QEvent* event) {
         if (c.Label5->isEnabled()) Label5_Click();
         return false;
     }
-    if (FilterListPress(watched, event)) return true;
+    if (event->type() == QEvent::ShortcutOverride && !BoxKeepsShortcut(watched, event)) {
+        event->ignore();  // not taken by the box: the window's shortcut gets the keys
+        return true;
+    }
     return QObject::eventFilter(watched, event);
 }
 

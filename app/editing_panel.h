@@ -1,15 +1,12 @@
 #pragma once
 // Editing the usul on screen: presses and hovering on the notation picture, the note and
 // syllable menus, the metronome grid, the duration transforms and spacing commands, undo and
-// redo, and the window's keyboard shortcuts. Installed once on the main window after its
-// start-up; it works through the window's public operations and its named controls.
+// redo, and the window's keyboard shortcuts. Every change goes to the editor model as one step;
+// the window redraws when the model announces it.
 //
 // Handlers are split by idea: editing_panel.cpp (mouse, menus, pickers), editing_commands.cpp
-// (transforms and spacing), editing_history_hooks.cpp (undo, redo, shortcuts, and the points
-// where a load or a save starts a fresh history).
+// (transforms, spacing, undo, redo and shortcuts).
 #include <QObject>
-
-#include "notation/edit_history.h"
 
 class QAction;
 class QEvent;
@@ -17,13 +14,13 @@ class QEvent;
 namespace ritmora {
 
 class ArayüzKalıp;
+class EditorModel;
 
+// No Q_OBJECT: moc cannot read the window's class name; nothing here needs signals.
 class EditingPanel : public QObject {
-    Q_OBJECT
   public:
-    // Connects everything to `window` (which becomes the parent). The window's own handlers
-    // were connected first, so the panel's hooks on shared controls run after them.
-    explicit EditingPanel(ArayüzKalıp& window);
+    // Connects the window's editing controls; the window owns the panel.
+    EditingPanel(ArayüzKalıp& window, EditorModel& model);
 
     // ---- The notation picture (picture pixels).
     void Picture1_MouseDown(Qt::MouseButton button, int x, int y);
@@ -42,10 +39,10 @@ class EditingPanel : public QObject {
     void But_uzat_Click();
     void But_optimize_Click();
 
-    // ---- History of the current usul's cells.
+    // ---- Undo and redo of what the editor shows; nothing while the notation is hidden,
+    // locked or showing a plan's passage.
     void Undo();
     void Redo();
-    const EditHistory& History() const { return history_; }
     // The keyboard shortcuts as actions of the window: undo, redo, save, load list, start, stop.
     QAction* UndoAction() const { return undoAction_; }
     QAction* RedoAction() const { return redoAction_; }
@@ -58,24 +55,14 @@ class EditingPanel : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // Redraws and records the cells as one undo step.
-    void Changed();
-    // Keeps the history in step with changes made elsewhere before an edit starts.
-    void SyncHistory();
-    void StartFreshHistory();
-    // True when the notation takes edits now (not hidden or locked by a screen state).
-    bool NotationEditable() const;
-    // True when the record stored in the current slot holds the cells on screen.
-    bool StoredCellsMatch() const;
     void WireMouseAndMenus();
     void WireCommands();
-    void WireHistoryAndShortcuts();
     void AddShortcuts();
-    // Presses on the load and save-as lists; true when the press was handled.
-    bool FilterListPress(QObject* watched, QEvent* event);
+    // A box keeps Ctrl+Z / Ctrl+Y only while it has something of its own to undo or redo.
+    bool BoxKeepsShortcut(QObject* box, QEvent* event) const;
 
     ArayüzKalıp& window_;
-    EditHistory history_;
+    EditorModel& model_;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
     QAction* saveAction_ = nullptr;
@@ -83,9 +70,5 @@ class EditingPanel : public QObject {
     QAction* startAction_ = nullptr;
     QAction* stopAction_ = nullptr;
 };
-
-// Creates the panel on `window` (call once, after the window's start-up). The panel is owned
-// by the window and can also be found with window.findChild<EditingPanel*>().
-EditingPanel* InstallEditingPanel(ArayüzKalıp& window);
 
 }  // namespace ritmora

@@ -5,14 +5,10 @@
 #include <iostream>
 
 #include "app/data_folder.h"
-#include "app/editing_panel.h"
 #include "app/main_window.h"
-#include "app/playback_panel.h"
 #include "app/sample_bank_menu.h"
 #include "app/shutdown_cleanup.h"
 #include "app/startup_checks.h"
-#include "export/qt/export_actions.h"
-#include "plans/qt/plan_controls.h"
 
 namespace {
 
@@ -26,18 +22,14 @@ int Run(int argc, char** argv) {
     if (!ritmora::RunStartupChecks(instance, ritmora::PrimaryScreenSize())) return 1;
 
     ritmora::ArayüzKalıp window(dataFolder);
-    if (!window.StartedOk()) return 1;
     ritmora::SystemTimerResolution timerResolution;
-    if (!ritmora::InstallSampleBankMenu(window)) return 1;  // the sound-file message was shown
-
-    // The plan mode shares the usul panel's player, so the usul panel comes first.
-    ritmora::InstallPlaybackPanel(window);
-    ritmora::InstallPlanPanel(window);
-    ritmora::InstallEditingPanel(window);
-    ritmora::InstallExportActions(window);
-
-    window.show();
-    const int status = QApplication::exec();
+    // From here every way out cleans what the program wrote: a start-up that ends early (no
+    // library, a sample file that cannot be made) as much as a normal close.
+    int status = 1;
+    if (window.StartedOk() && window.SampleBank().baslat_bindir()) {
+        window.show();
+        status = QApplication::exec();
+    }
     ritmora::ShutdownCleanup(window);
     return status;
 }

@@ -16,11 +16,21 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <QCloseEvent>
+#include <QRadioButton>
+#include <set>
+
+#include "app/editing_panel.h"
 #include "app/message_box.h"
 #include "app/picture_box.h"
+#include "app/playback_panel.h"
+#include "app/sample_bank_menu.h"
+#include "export/qt/export_actions.h"
 #include "library/default_library.h"
+#include "notation/edit_rules.h"
 #include "notation/qt/notation_view.h"
 #include "notation/spacing_table.h"
+#include "plans/qt/plan_controls.h"
 
 namespace ritmora {
 namespace {
@@ -41,10 +51,10 @@ QFont FixedPitchFont(double points) {
 
 }  // namespace
 
-ArayüzKalıp::ArayüzKalıp(const std::filesystem::path& dataFolder, QWidget* parent)
-    : QMainWindow(parent) {
+ArayüzKalıp::ArayüzKalıp(const std::filesystem::path& dataFolder,
+                         std::optional<Player::Output> output, QWidget* parent)
+    : QMainWindow(parent), dataFolder_(dataFolder) {
     setObjectName(QStringLiteral("ArayüzKalıp"));
-    model_.dataFolder = dataFolder;
     notationFont_ = SansSerifFont(8);
     listFont_ = FixedPitchFont(8.25);
     setFont(SansSerifFont(8));
@@ -52,11 +62,22 @@ ArayüzKalıp::ArayüzKalıp(const std::filesystem::path& dataFolder, QWidget* p
     BuildControls();
     ApplyCaptions(Language::Turkish, CaptionGroup::kFixed);
     WireHandlers();
+    BuildPanels(output);
     FormLoad();
 }
 
-ArayüzKalıp::~ArayüzKalıp() {
-    if (model_.library) model_.library->Close();
+ArayüzKalıp::~ArayüzKalıp() { model_.CloseLibrary(); }
+
+// Every panel gets what it works on when it is made; none looks another up later.
+void ArayüzKalıp::BuildPanels(std::optional<Player::Output> output) {
+    // The program's one player: a plan and an usul never sound together.
+    player_ = output ? new Player(*output, this) : new Player(this);
+    player_->setObjectName(QStringLiteral("zemo"));
+    sampleBank_ = new SampleBankMenu(*this);
+    editing_ = new EditingPanel(*this, model_);
+    playback_ = new PlaybackPanel(*this, *player_);
+    plans_ = new PlanControls(*this, *player_);
+    ConnectExportActions(*this);
 }
 
 // The start-up, in the order the window needs it: size, fonts, texts, lists, unit note and
@@ -73,12 +94,10 @@ void ArayüzKalıp::FormLoad() {
     SetTurkishTexts();
     controls_.List1->hide();
     controls_.List2->hide();
-    model_.UnitNote = 4;
-    controls_.Text3->setText(QStringLiteral("4"));
     controls_.VScroll1->setValue(120);
     VScroll1_Change();
 
-    LibraryOpenResult opened = UsulLibrary::EnsureAndOpen(model_.dataFolder, DefaultLibraryBytes());
+    LibraryOpenResult opened = UsulLibrary::EnsureAndOpen(dataFolder_, DefaultLibraryBytes());
     if (!opened.library) {
         ShowMessageBox(
             {this, QString::fromStdString(ApplicationTitle(Language::Turkish)),
@@ -87,25 +106,24 @@ void ArayüzKalıp::FormLoad() {
         startedOk_ = false;
         return;
     }
-    model_.library = std::move(opened.library);
+    model_.SetLibrary(std::move(opened.library));
     SettingsRecord settings;
-    if (model_.library->ReadSettings(settings)) model_.CurrentSettings = settings;
+    if (model_.Library().ReadSettings(settings)) currentSettings_ = settings;
 
     controls_.But_Dur->setEnabled(false);
     controls_.List1->raise();
     controls_.List2->raise();
     controls_.Frame5->raise();
-    renklendir(model_.CurrentSettings.backRed, model_.CurrentSettings.backGreen,
-               model_.CurrentSettings.backBlue);
-    PicBirimNota_Click();
+    renklendir(currentSettings_.backRed, currentSettings_.backGreen, currentSettings_.backBlue);
     (void)StandardSpacingTable();
     EkranDizayn();
-    BoşPorte();
+    göster();  // the empty staff, "4" in the denominator box and the eighth in the unit box
     startedOk_ = true;
 }
 
 void ArayüzKalıp::WireHandlers() {
     WindowControls& c = controls_;
+    connect(&model_, &EditorModel::changed, this, [this] { göster(); });
     connect(c.But_yükle, &QPushButton::clicked, this, [this] { But_yükle_Click(); });
     connect(c.But_önceki, &QPushButton::clicked, this, [this] { But_önceki_Click(); });
     connect(c.But_sonraki, &QPushButton::clicked, this, [this] { But_sonraki_Click(); });
@@ -113,9 +131,12 @@ void ArayüzKalıp::WireHandlers() {
     connect(c.But_farklı, &QPushButton::clicked, this, [this] { But_farklı_Click(); });
     connect(c.But_Sil, &QPushButton::clicked, this, [this] { But_Sil_Click(); });
     connect(c.But_Temizle, &QPushButton::clicked, this, [this] { But_Temizle_Click(); });
-    connect(c.Text2, &QLineEdit::textChanged, this, [this] { TimeSignatureChanged(); });
-    connect(c.Text3, &QLineEdit::textChanged, this, [this] { TimeSignatureChanged(); });
-    connect(c.Text5, &QLineEdit::textChanged, this, [this] { Text5_Change(); });
+    connect(c.Text2, &QLineEdit::textChanged, this,
+            [this](const QString& text) { model_.SetBeatsBox(text.toStdString()); });
+    connect(c.Text3, &QLineEdit::textChanged, this,
+            [this](const QString& text) { model_.SetMertebeBox(text.toStdString()); });
+    connect(c.Text5, &QLineEdit::textChanged, this,
+            [this](const QString& text) { model_.SetNameBox(text.toStdString()); });
     connect(c.Mn_Lisanlar, &QAction::triggered, this, [this] { Mn_Lisanlar_Click(); });
     connect(c.Mn_yardm, &QAction::triggered, this, [this] { Mn_yardm_Click(); });
     connect(c.Mn_bilgi, &QAction::triggered, this, [this] { Mn_bilgi_Click(); });
@@ -151,14 +172,37 @@ void ArayüzKalıp::RegisterControl(QObject* control) {
     registry_.emplace_back(control);
 }
 
-void ArayüzKalıp::ShowMessage(int index) {
-    ShowMessageBox({this, QString::fromStdString(ApplicationTitle(model_.language)),
-                    QString::fromStdString(MessageText(model_.language, index)), false});
+void ArayüzKalıp::ShowMessage(int index) { ShowText(MessageText(language_, index)); }
+
+void ArayüzKalıp::ShowText(const std::string& text) {
+    ShowMessageBox({this, QString::fromStdString(ApplicationTitle(language_)),
+                    QString::fromStdString(text), false});
 }
 
-bool ArayüzKalıp::AskMessage(int index) {
-    return ShowMessageBox({this, QString::fromStdString(ApplicationTitle(model_.language)),
-                           QString::fromStdString(MessageText(model_.language, index)), true});
+bool ArayüzKalıp::AskMessage(int index, const QStringList& arguments) {
+    QString text = QString::fromStdString(MessageText(language_, index));
+    for (const QString& argument : arguments) text = text.arg(argument);
+    return ShowMessageBox({this, QString::fromStdString(ApplicationTitle(language_)), text, true});
+}
+
+void ArayüzKalıp::ShowNotices(const std::vector<std::string>& notices) {
+    std::set<std::string> shown;
+    for (const std::string& notice : notices) {
+        if (shown.insert(notice).second) ShowText(notice);
+    }
+}
+
+Instrument ArayüzKalıp::ChosenInstrument() const {
+    if (controls_.Option1[0]->isChecked()) return Instrument::Kudum;
+    if (controls_.Option1[1]->isChecked()) return Instrument::Bendir;
+    return Instrument::Def;
+}
+
+bool ArayüzKalıp::InPlanMode() const { return controls_.Option4->isChecked(); }
+
+bool ArayüzKalıp::NotationEditable() const {
+    const NotationView* picture = controls_.Picture1;
+    return picture->isVisible() && picture->isEnabled() && !InPlanMode() && !passage_;
 }
 
 void ArayüzKalıp::Mn_yardm_Click() { ShowMessage(kHelpMessage); }
@@ -166,7 +210,8 @@ void ArayüzKalıp::Mn_yardm_Click() { ShowMessage(kHelpMessage); }
 void ArayüzKalıp::Mn_bilgi_Click() { ShowMessage(kAboutMessage); }
 
 void ArayüzKalıp::VScroll1_Change() {
-    controls_.Label5->setText(QStringLiteral("= %1").arg(270 - controls_.VScroll1->value()));
+    controls_.Label5->setText(
+        QStringLiteral("= %1").arg(BpmOfTempoScroll(controls_.VScroll1->value())));
 }
 
 bool ArayüzKalıp::eventFilter(QObject* watched, QEvent* event) {
@@ -194,6 +239,12 @@ bool ArayüzKalıp::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void ArayüzKalıp::closeEvent(QCloseEvent* event) {
+    // Closing the window silences it before anything else goes.
+    playback_->StopSound();
+    QMainWindow::closeEvent(event);
 }
 
 }  // namespace ritmora

@@ -1,11 +1,14 @@
-// The notation in the window: the full redraw, the empty staff, the time signature and its
-// completeness status, and the unit-note box.
+// The notation in the window: the full redraw from the editor model (or from the passage that a
+// plan plays), the empty staff, the completeness status and the unit-note box.
 #include <QLabel>
 #include <QLineEdit>
 
 #include "app/main_window.h"
+#include "app/message_numbers.h"
 #include "app/picture_box.h"
 #include "app/usul_boxes.h"
+#include "export/qt/offscreen_notation.h"
+#include "notation/edit_rules.h"
 #include "notation/geometry.h"
 #include "notation/qt/notation_painter.h"
 #include "notation/qt/notation_view.h"
@@ -16,26 +19,52 @@ namespace {
 
 QString Qs(const std::string& text) { return QString::fromStdString(text); }
 
+// A box shows `text`; a box that holds it already keeps its cursor and its own undo.
+void ShowInBox(QLineEdit* box, const std::string& text) {
+    const QString shown = Qs(text);
+    if (box->text() != shown) box->setText(shown);
+}
+
 }  // namespace
 
 void ArayüzKalıp::göster() {
+    const UsulRecord& usul = passage_ ? passage_->usul : model_.CurrentUsul();
     NotationView* picture = controls_.Picture1;
-    const int lastRing = MevcutHalka(model_.CurrentUsul);
-    const int rows = RowCountForLastRing(lastRing);
+    const int rows = RowCountForLastRing(MevcutHalka(usul));
     picture->SetPictureSize(kNotationWidth, kRowHeight * rows);
     picture->move(26, NotationPictureTop(InnerHeight(), rows));
-
-    const Language language = model_.language;
-    const LoudnessLetters letters{Qs(MessageText(language, 19)), Qs(MessageText(language, 20)),
-                                  Qs(MessageText(language, 21))};
-    const int total =
-        DrawNotation(picture->Picture(), model_.CurrentUsul, glyphs_, letters, notationFont_);
+    const int total = DrawNotation(picture->Picture(), usul, glyphs_, LoudnessLettersFor(language_),
+                                   notationFont_);
     picture->update();
 
-    model_.CurrentUsul.totalDuration = static_cast<std::int16_t>(total);
-    ShowCompletenessStatus();
+    if (passage_) {
+        // The passage is measured against its own time signature.
+        controls_.Label1->setText(QString::number(passage_->slot));
+        ShowStatus(passage_->usul.mertebe == 0
+                       ? 0
+                       : ritmora::ExpectedTotal(passage_->usul.beats, passage_->usul.mertebe),
+                   total);
+    } else {
+        controls_.Label1->setText(QString::number(model_.ShownSlot()));
+        ShowInBox(controls_.Text2, model_.BeatsBox());
+        ShowInBox(controls_.Text3, model_.MertebeBox());
+        ShowInBox(controls_.Text5, model_.NameBox());
+        ShowStatus(model_.ExpectedTotal(), total);
+    }
     controls_.Text4->setText(QString::number(total));
-    model_.SelectedRing = 0;
+    PaintUnitNoteBox();
+    selectedRing_ = 0;
+}
+
+void ArayüzKalıp::ShowPassageUsul(int slot, const UsulRecord& usul) {
+    passage_ = ShownPassage{slot, usul};
+    göster();
+}
+
+void ArayüzKalıp::ShowEditorUsul() {
+    if (!passage_) return;
+    passage_.reset();
+    göster();
 }
 
 void ArayüzKalıp::BoşPorte() {
@@ -43,32 +72,16 @@ void ArayüzKalıp::BoşPorte() {
     controls_.Picture1->update();
 }
 
-void ArayüzKalıp::ShowCompletenessStatus() {
-    const Completeness status =
-        CompareTotals(model_.ExpectedTotal, model_.CurrentUsul.totalDuration);
+void ArayüzKalıp::ShowStatus(long long expected, int total) {
+    const Completeness status = CompareTotals(expected, total);
     QLabel* label = controls_.Label4;
-    label->setText(Qs(MessageText(model_.language, StatusMessage(status))));
+    label->setText(Qs(MessageText(language_, StatusMessage(status))));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText,
                      status == Completeness::kMatch ? QColor(0, 128, 0) : QColor(255, 0, 0));
     label->setPalette(palette);
 }
 
-void ArayüzKalıp::TimeSignatureChanged() {
-    const auto expected = ExpectedTotalFromBoxes(controls_.Text2->text().toStdString(),
-                                                 controls_.Text3->text().toStdString());
-    if (expected) model_.ExpectedTotal = *expected;
-    ShowCompletenessStatus();
-    SetSlotLabel(model_.CurrentSlot);
-    controls_.Text4->setText(QString::number(model_.CurrentUsul.totalDuration));
-}
-
-void ArayüzKalıp::Label1_Change() { göster(); }
-
-void ArayüzKalıp::PicBirimNota_Click() {
-    model_.UnitNote = model_.UnitNote == 4 ? 8 : model_.UnitNote == 8 ? 16 : 4;
-    PaintUnitNoteBox();
-    VScroll1_Change();
-}
+void ArayüzKalıp::PicBirimNota_Click() { model_.SetUnitNote(NextUnitNote(model_.UnitNote())); }
 
 }  // namespace ritmora

@@ -6,10 +6,13 @@
 #include <QScrollBar>
 
 #include "app/main_window.h"
-#include "app/message_box.h"
+#include "app/message_numbers.h"
 #include "app/startup_rules.h"
+#include "notation/edit_rules.h"
+#include "notation/geometry.h"
 #include "notation/qt/notation_painter.h"
 #include "notation/qt/notation_view.h"
+#include "plans/qt/plan_controls.h"
 #include "playback/schedule.h"
 
 namespace ritmora {
@@ -26,35 +29,18 @@ bool HasStrokes(const UsulRecord& usul) {
     return false;
 }
 
-Instrument ChosenInstrument(const WindowControls& c) {
-    if (c.Option1[0]->isChecked()) return Instrument::Kudum;
-    if (c.Option1[1]->isChecked()) return Instrument::Bendir;
-    return Instrument::Def;
-}
-
 QString PathText(const std::filesystem::path& path) {
     return QString::fromStdU16String(path.generic_u16string());
 }
 
 }  // namespace
 
-PlaybackPanel::PlaybackPanel(ArayüzKalıp& window)
-    : QObject(&window), window_(window), player_(this), marker_(player_) {
-    Connect();
-}
-
-PlaybackPanel::PlaybackPanel(ArayüzKalıp& window, Player::Output output)
-    : QObject(&window), window_(window), player_(output, this), marker_(player_) {
-    Connect();
-}
-
-void PlaybackPanel::Connect() {
-    setObjectName(QStringLiteral("PlaybackPanel"));
+PlaybackPanel::PlaybackPanel(ArayüzKalıp& window, Player& player)
+    : QObject(&window), window_(window), player_(player), marker_(player_) {
     const WindowControls& c = window_.Controls();
     connect(c.But_Baslat, &QPushButton::clicked, this, [this] { But_Baslat_Click(); });
     connect(c.But_Dur, &QPushButton::clicked, this, [this] { But_dur_Click(); });
     connect(&player_, &Player::started, this, &PlaybackPanel::OnPlayerStarted);
-    window_.installEventFilter(this);
 }
 
 std::filesystem::path PlaybackPanel::RenderedFile() const {
@@ -63,38 +49,39 @@ std::filesystem::path PlaybackPanel::RenderedFile() const {
 
 void PlaybackPanel::But_Baslat_Click() {
     if (isPlaying_) Halt();  // a new start never leaves the old marker or timers behind
+    // The player holds one file: a sounding plan stops first, and the editor's usul comes back
+    // to the picture that the marker runs over.
+    window_.Plans().Playback().StopIfActive();
+    window_.ShowEditorUsul();
     const UsulRecord& usul = window_.CurrentUsul();
     if (!HasStrokes(usul)) {
-        window_.ShowMessage(kNoBeatsMessage);
+        window_.ShowMessage(message::kNoBeats);
         return;
     }
     const WindowControls& c = window_.Controls();
-    window_.EkranKiliti(1);
+    window_.EkranKiliti(ScreenState::kUsulPlaying);
     c.But_Dur->setEnabled(true);
 
     UsulRenderOptions options;
-    options.bpm = 270 - c.VScroll1->value();
+    options.bpm = BpmOfTempoScroll(c.VScroll1->value());
     options.unitNote = window_.UnitNote();
-    options.instrument = ChosenInstrument(c);
+    options.instrument = window_.ChosenInstrument();
     options.looped = c.Option3->isChecked();
     const UsulRenderResult result =
         RenderUsul(usul, options, VlvlFolder(window_.DataFolder()), RenderedFile());
-    const QString title = QString::fromStdString(ApplicationTitle(window_.language()));
-    for (const std::string& notice : result.notices) {
-        ShowMessageBox({&window_, title, QString::fromStdString(notice), false});
-    }
+    window_.ShowNotices(result.notices);
     if (!result.written) {
         if (result.messageIndex != 0) {
             window_.ShowMessage(result.messageIndex);
         } else {
             const QString text =
-                QString::fromStdString(MessageText(window_.language(), kSoundfileErrorMessage))
+                QString::fromStdString(MessageText(window_.language(), message::kSoundFileFault))
                     .trimmed() +
                 QStringLiteral("\n") + PathText(RenderedFile()) + QStringLiteral("\n") +
                 QString::fromStdString(result.writeError);
-            ShowMessageBox({&window_, title, text, false});
+            window_.ShowText(text.toStdString());
         }
-        window_.EkranKiliti(3);
+        window_.EkranKiliti(ScreenState::kEditing);
         return;
     }
 
@@ -154,7 +141,7 @@ void PlaybackPanel::UsulEndTimerProc() {
 
 void PlaybackPanel::But_dur_Click() {
     Halt();
-    window_.EkranKiliti(3);
+    window_.EkranKiliti(ScreenState::kEditing);
 }
 
 void PlaybackPanel::StopSound() { Halt(); }
@@ -186,25 +173,9 @@ void PlaybackPanel::HideMarker() {
 void PlaybackPanel::ToggleMarker(int stroke) {
     const auto at = static_cast<std::size_t>(stroke - 1);
     NotationView* picture = window_.Controls().Picture1;
-    ToggleBeatMarker(picture->Picture(), schedule_.markerX[at], schedule_.markerRow[at] * 150 - 75);
+    ToggleBeatMarker(picture->Picture(), schedule_.markerX[at],
+                     RingCentreY(schedule_.markerRow[at]));
     picture->update();
-}
-
-bool PlaybackPanel::eventFilter(QObject* watched, QEvent* event) {
-    // Closing the window silences it before anything else goes.
-    if (watched == &window_ && event->type() == QEvent::Close) StopSound();
-    return QObject::eventFilter(watched, event);
-}
-
-PlaybackPanel* InstallPlaybackPanel(ArayüzKalıp& window) { return new PlaybackPanel(window); }
-
-PlaybackPanel* InstallPlaybackPanel(ArayüzKalıp& window, Player::Output output) {
-    return new PlaybackPanel(window, output);
-}
-
-PlaybackPanel* FindPlaybackPanel(const ArayüzKalıp& window) {
-    return dynamic_cast<PlaybackPanel*>(
-        window.findChild<QObject*>(QStringLiteral("PlaybackPanel"), Qt::FindDirectChildrenOnly));
 }
 
 }  // namespace ritmora

@@ -21,9 +21,8 @@ class PlaybackPanel : public QObject {
     static constexpr int kUsulEndTimerId = 1001;
     static constexpr const char* kRenderedFileName = "Shablon.---";
 
-    // Output from the environment (RITMORA_AUDIO=silent forces the silent clock).
-    explicit PlaybackPanel(ArayüzKalıp& window);
-    PlaybackPanel(ArayüzKalıp& window, Player::Output output);
+    // Plays through the program's one player; the window owns the panel.
+    PlaybackPanel(ArayüzKalıp& window, Player& player);
 
     // Handlers, public so that tests and shortcuts can run them as a click does.
     void But_Baslat_Click();
@@ -48,11 +47,7 @@ class PlaybackPanel : public QObject {
     // Whether the marker and end timers wait for the player to start sounding.
     bool WaitingForSound() const { return waitingForStart_; }
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
-    void Connect();
     void OnPlayerStarted();
     void ArmEndTimer(double fromMs);
     void Halt();
@@ -61,7 +56,7 @@ class PlaybackPanel : public QObject {
     void ToggleMarker(int stroke);
 
     ArayüzKalıp& window_;
-    Player player_;
+    Player& player_;
     TimerBank timers_;
     BeatMarker marker_;
     UsulSchedule schedule_;
@@ -70,11 +65,5 @@ class PlaybackPanel : public QObject {
     int currentStroke_ = 0;
     int markerStroke_ = 0;
 };
-
-// Creates the panel and connects But_Baslat and But_Dur; the window owns it.
-PlaybackPanel* InstallPlaybackPanel(ArayüzKalıp& window);
-PlaybackPanel* InstallPlaybackPanel(ArayüzKalıp& window, Player::Output output);
-// The panel installed on the window, null when none is.
-PlaybackPanel* FindPlaybackPanel(const ArayüzKalıp& window);
 
 }  // namespace ritmora

@@ -4,7 +4,6 @@
 #include <array>
 
 #include "app/main_window.h"
-#include "app/message_box.h"
 #include "app/startup_rules.h"
 
 namespace ritmora {
@@ -25,7 +24,6 @@ float FactorOf(int index) { return static_cast<float>(index) / 10.0f; }
 }  // namespace
 
 SampleBankMenu::SampleBankMenu(ArayüzKalıp& window) : QObject(&window), window_(window) {
-    setObjectName(QStringLiteral("SampleBankMenu"));
     WindowControls& c = window_.Controls();
     for (int index = kFirstItem; index <= kLastItem; ++index) {
         const auto at = static_cast<std::size_t>(index - kFirstItem);
@@ -55,26 +53,13 @@ void SampleBankMenu::Mn_Zseviye_Click(int index) {
 
 bool SampleBankMenu::baslat_bindir() {
     const SampleBankResult result = WriteSampleBank(VlvlFolder(window_.DataFolder()), factors_);
-    for (const std::string& notice : result.notices) {
-        ShowMessageBox({&window_, QString::fromStdString(ApplicationTitle(window_.language())),
-                        QString::fromStdString(notice), false});
-    }
+    window_.ShowNotices(result.notices);
     if (result.ok()) return true;
     window_.ShowMessage(result.messageIndex);
     // Without its samples the program cannot sound: it ends in order (the close runs the
     // shutdown of whoever listens for it).
     window_.close();
     return false;
-}
-
-bool InstallSampleBankMenu(ArayüzKalıp& window) {
-    auto* menu = new SampleBankMenu(window);
-    return menu->baslat_bindir();
-}
-
-SampleBankMenu* FindSampleBankMenu(const ArayüzKalıp& window) {
-    return dynamic_cast<SampleBankMenu*>(
-        window.findChild<QObject*>(QStringLiteral("SampleBankMenu"), Qt::FindDirectChildrenOnly));
 }
 
 }  // namespace ritmora

@@ -12,6 +12,8 @@ class ArayüzKalıp;
 // No Q_OBJECT: moc cannot read the window's class name; nothing here needs signals.
 class SampleBankMenu : public QObject {
   public:
+    // Factors 0.6 and 0.4 with "60 %" and "40 %" checked and the menus connected; the bank is
+    // written by baslat_bindir. The window owns the menu.
     explicit SampleBankMenu(ArayüzKalıp& window);
 
     // The menu handlers: item `index` (2..9) checked alone, its factor index / 10, the bank
@@ -29,11 +31,5 @@ class SampleBankMenu : public QObject {
     ArayüzKalıp& window_;
     LevelFactors factors_;
 };
-
-// Start-up: factors 0.6 and 0.4 with "60 %" and "40 %" checked, the menus connected, the bank
-// written. False when the bank cannot be written (message 13 shown): the program must end.
-bool InstallSampleBankMenu(ArayüzKalıp& window);
-// The menu installed on the window, null when none is.
-SampleBankMenu* FindSampleBankMenu(const ArayüzKalıp& window);
 
 }  // namespace ritmora

@@ -33,8 +33,8 @@ void SetVisible(QObject* control, bool visible) {
 
 }  // namespace
 
-void ArayüzKalıp::EkranKiliti(int durum) {
-    const ScreenLockPlan plan = ScreenLockPlanFor(durum, model_.CurrentSlot);
+void ArayüzKalıp::EkranKiliti(ScreenState state) {
+    const ScreenLockPlan plan = ScreenLockPlanFor(state, model_.CurrentSlot());
     const QString exception = QString::fromUtf8(plan.sweepException.data(),
                                                 static_cast<qsizetype>(plan.sweepException.size()));
     const std::vector<QObject*> controls = RegisteredControls();
@@ -74,7 +74,7 @@ void ArayüzKalıp::EkranKiliti(int durum) {
 }
 
 void ArayüzKalıp::ApplyFixedSlotLock() {
-    const bool enabled = !FixedSlotLockApplies(model_.CurrentSlot);
+    const bool enabled = !FixedSlotLockApplies(model_.CurrentSlot());
     for (std::string_view name : FixedSlotLockSet()) {
         if (QObject* control = Control(name)) SetEnabled(control, enabled);
     }

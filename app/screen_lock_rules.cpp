@@ -46,35 +46,35 @@ bool FixedSlotLockApplies(int currentSlot) { return currentSlot < kFirstUserSlot
 ScreenLockPlan ScreenLockPlanFor(int durum, int currentSlot) {
     ScreenLockPlan plan;
     switch (durum) {
-        case 1:
+        case int(ScreenState::kUsulPlaying):
             plan.sweep = Sweep::kDisableAll;
             plan.steps = {{LockAction::kEnable, "Frame2"}, {LockAction::kEnable, "But_Dur"}};
             break;
-        case 3:
+        case int(ScreenState::kEditing):
             plan = EditingPlan(currentSlot, {});
             break;
-        case 4:
+        case int(ScreenState::kAfterLoad):
             plan = EditingPlan(currentSlot, "List1");
             break;
-        case 5:
+        case int(ScreenState::kLoadListOpen):
             plan.sweep = Sweep::kDisableAllButOne;
             plan.sweepException = "List1";
             break;
-        case 6:
+        case int(ScreenState::kAfterSaveAs):
             plan = EditingPlan(currentSlot, "List2");
             break;
-        case 7:
+        case int(ScreenState::kSaveAsListOpen):
             plan.sweep = Sweep::kDisableAllButOne;
             plan.sweepException = "List2";
             break;
-        case 8:
+        case int(ScreenState::kPlanPlaying):
             for (std::string_view control : kPlanPanelSet) {
                 plan.steps.push_back({LockAction::kDisable, control});
             }
             plan.steps.push_back({LockAction::kEnable, "Command3"});
             plan.steps.push_back({LockAction::kEnable, "Command1"});
             break;
-        case 9:
+        case int(ScreenState::kPlanStopped):
             plan.steps.push_back({LockAction::kDisable, "Command3"});
             plan.steps.push_back({LockAction::kDisable, "Command1"});
             for (std::string_view control : kPlanPanelSet) {

@@ -8,6 +8,18 @@
 
 namespace ritmora {
 
+// The screen states of EkranKiliti, by the moment that asks for them.
+enum class ScreenState {
+    kUsulPlaying = 1,
+    kEditing = 3,
+    kAfterLoad = 4,
+    kLoadListOpen = 5,
+    kAfterSaveAs = 6,
+    kSaveAsListOpen = 7,
+    kPlanPlaying = 8,
+    kPlanStopped = 9,
+};
+
 enum class Sweep {
     kNone,
     kDisableAll,          // every control, timers and menus included
@@ -32,6 +44,9 @@ struct ScreenLockPlan {
 // The plan of state `durum` with `currentSlot` loaded. Meaningful states are 1 and 3..9; any
 // other state gives an empty plan (no sweep, no steps): nothing changes.
 ScreenLockPlan ScreenLockPlanFor(int durum, int currentSlot);
+inline ScreenLockPlan ScreenLockPlanFor(ScreenState state, int currentSlot) {
+    return ScreenLockPlanFor(static_cast<int>(state), currentSlot);
+}
 
 // The buttons that stay off while a fixed slot (1..200) or nothing (0) is loaded.
 std::span<const std::string_view> FixedSlotLockSet();

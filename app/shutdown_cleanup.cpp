@@ -3,12 +3,14 @@
 #include "app/main_window.h"
 #include "app/playback_panel.h"
 #include "app/startup_rules.h"
+#include "plans/qt/plan_controls.h"
 
 namespace ritmora {
 
 void ShutdownCleanup(ArayüzKalıp& window) {
-    if (PlaybackPanel* panel = FindPlaybackPanel(window)) panel->StopSound();
-    if (window.Model().library) window.Model().library->Close();
+    window.Playback().StopSound();
+    window.Plans().Playback().StopIfActive();
+    window.Model().CloseLibrary();
     DeleteTemporarySoundFiles(VlvlFolder(window.DataFolder()));
 }
 

@@ -221,6 +221,12 @@ const std::string& ExtraMessage(Language language, int index) {
         {kRecordWriteFailedMessage,
          {"The usul could not be written to the library file usuller.usl.",
           "Usul, usuller.usl kütüphane dosyasına yazılamadı."}},
+        {kDeletePlanQuestionMessage,
+         {"Do you want to delete the work plan \"%1\" permanently ?",
+          "\"%1\" meşk planını kalıcı olarak silmek istiyor musunuz ?"}},
+        {kReplaceUsulQuestionMessage,
+         {"Slot %1 holds \"%2\". Do you want to replace it ?",
+          "%1 numaralı yerde \"%2\" var. Yerine bu usul yazılsın mı ?"}},
         {kFolderHeldByEditorMessage,
          {"The Ritmora editor is using this data folder. Close it first, or name another folder "
           "with --dir.",
@@ -250,9 +256,9 @@ const std::string& ExtraMessage(Language language, int index) {
          {"Repeat count is greater than 9999.  Line: ",
           "Tekrar sayısı 9999'dan büyük olamaz.  Satır: "}},
         {kPlanFieldTooWideMessage,
-         {"Entry does not fit its column (name 17, usul 4, times 4, unit 3, BpM 7 characters).  "
+         {"Entry does not fit its column (usul 4, times 4, unit 3, BpM 7 characters).  "
           "Line: ",
-          "Giriş sütununa sığmıyor (ad 17, usul 4, tekrar 4, birim 3, metronom 7 karakter).  "
+          "Giriş sütununa sığmıyor (usul 4, tekrar 4, birim 3, metronom 7 karakter).  "
           "Satır: "}},
     };
     static const std::string empty;

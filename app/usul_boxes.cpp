@@ -1,9 +1,10 @@
 #include "app/usul_boxes.h"
 
 #include <algorithm>
-#include <cmath>
+#include <limits>
 
-#include "library/rounding.h"
+#include "app/message_numbers.h"
+#include "library/usul_record.h"
 
 namespace ritmora {
 namespace {
@@ -38,11 +39,12 @@ std::optional<std::uint8_t> TimeSignatureByte(std::string_view text) {
 
 std::optional<long long> ExpectedTotalFromBoxes(std::string_view beatsBox,
                                                 std::string_view mertebeBox) {
-    const long long mertebe = BoxNumber(mertebeBox);
+    // Only 0..255 can be stored; larger numbers are held where the product still fits.
+    constexpr long long kLimit = std::numeric_limits<int>::max() / 64;
+    const long long mertebe = std::clamp(BoxNumber(mertebeBox), -kLimit, kLimit);
     if (mertebe == 0) return std::nullopt;
-    const double expected =
-        64.0 / static_cast<double>(mertebe) * static_cast<double>(BoxNumber(beatsBox));
-    return RoundHalfEven(expected);
+    const long long beats = std::clamp(BoxNumber(beatsBox), -kLimit, kLimit);
+    return ExpectedTotal(static_cast<int>(beats), static_cast<int>(mertebe));
 }
 
 Completeness CompareTotals(long long expectedTotal, long long totalDuration) {
@@ -55,11 +57,11 @@ Completeness CompareTotals(long long expectedTotal, long long totalDuration) {
 int StatusMessage(Completeness status) {
     switch (status) {
         case Completeness::kShort:
-            return 18;
+            return message::kStatusShort;
         case Completeness::kMatch:
-            return 17;
+            return message::kStatusMatch;
         case Completeness::kExceed:
-            return 16;
+            return message::kStatusExceed;
     }
     return 0;
 }
@@ -73,10 +75,10 @@ bool IsBlankName(std::string_view nameBox) {
 }
 
 int SaveRefusal(std::string_view nameBox, long long totalDuration, long long expectedTotal) {
-    if (IsBlankName(nameBox)) return 2;
-    if (totalDuration == 0) return 3;
-    if (expectedTotal > totalDuration) return 5;
-    if (expectedTotal < totalDuration) return 6;
+    if (IsBlankName(nameBox)) return message::kUsulNameMissing;
+    if (totalDuration == 0) return message::kNoBeats;
+    if (expectedTotal > totalDuration) return message::kBeatsShort;
+    if (expectedTotal < totalDuration) return message::kBeatsExceed;
     return 0;
 }
 

@@ -23,6 +23,7 @@
 #include "app/main_window.h"
 #include "app/picture_box.h"
 #include "app/screen_lock_rules.h"
+#include "notation/edit_rules.h"
 #include "notation/qt/notation_view.h"
 
 namespace ritmora {
@@ -31,14 +32,6 @@ namespace {
 constexpr int kWindowWidth = 1024;
 constexpr int kBandHeight = 100;
 constexpr int kPlanFrameHeight = 160;
-
-// The values of the metronome grid, row by row.
-constexpr int kMetronomeGrid[4][10] = {
-    {20, 40, 42, 44, 46, 48, 50, 52, 54, 56},
-    {58, 60, 63, 66, 69, 72, 76, 80, 84, 88},
-    {92, 96, 100, 104, 108, 112, 116, 120, 126, 132},
-    {138, 144, 152, 160, 168, 176, 184, 192, 200, 208},
-};
 
 template <typename T>
 T* Named(T* object, const QString& name) {
@@ -407,10 +400,10 @@ void ArayüzKalıp::DrawMetronomeGrid() {
         painter.drawLine(column * 17 - (column == 10), 0, column * 17 - (column == 10), 66);
     }
     painter.setPen(Qt::black);
-    for (int row = 0; row < 4; ++row) {
-        for (int column = 0; column < 10; ++column) {
+    for (int row = 0; row < kMetronomeGridRows; ++row) {
+        for (int column = 0; column < kMetronomeGridColumns; ++column) {
             painter.drawText(QRect(column * 17, row * 17, 17, 17), Qt::AlignCenter,
-                             QString::number(kMetronomeGrid[row][column]));
+                             QString::number(MetronomeGridValue(row, column)));
         }
     }
 }
@@ -459,7 +452,7 @@ void ArayüzKalıp::renklendir(std::uint8_t red, std::uint8_t green, std::uint8_
 void ArayüzKalıp::PaintUnitNoteBox() {
     PictureBox* box = controls_.PicBirimNota;
     box->ClearPicture(box->palette().color(QPalette::Window));
-    const int code = model_.UnitNote == 4 ? 162 : model_.UnitNote == 8 ? 164 : 166;
+    const int code = model_.UnitNote() == 4 ? 162 : model_.UnitNote() == 8 ? 164 : 166;
     glyphs_.CopyGlyph(box->Picture(), glyphs_.Small(), code, 6, 0);
     box->update();
 }

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 
 #include "app/main_window.h"
+#include "plans/qt/plan_controls.h"
 
 namespace ritmora {
 namespace {
@@ -50,8 +51,6 @@ void ArayüzKalıp::ApplyCaptions(Language language, CaptionGroup group) {
             setWindowTitle(text);
         } else if (QObject* control = Control(caption.control)) {
             SetCaption(control, text);
-        } else if (QObject* other = findChild<QObject*>(Qs(caption.control))) {
-            SetCaption(other, text);  // a menu whose title action is registered instead
         }
     }
 }
@@ -60,7 +59,7 @@ void ArayüzKalıp::ApplyTexts(Language language) {
     // Captions of the usul mode, then the messages, then the plan mode and its panels, then the
     // help panel: the order every language switch follows.
     ApplyCaptions(language, CaptionGroup::kUsulMode);
-    model_.language = language;
+    language_ = language;
     ApplyCaptions(language, CaptionGroup::kPlanMode);
     ShowPlanPauseCaption();
     ApplyCaptions(language, CaptionGroup::kPlanPanel);
@@ -69,12 +68,13 @@ void ArayüzKalıp::ApplyTexts(Language language) {
     example.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     controls_.Text1->setPlainText(example);
     // The loudness letters drawn in the notation belong to the language.
-    if (!controls_.Option4->isChecked()) göster();
+    göster();
+    plans_->DrawExamplePictures();
 }
 
 void ArayüzKalıp::ShowPlanPauseCaption() {
-    const char* which = model_.planPaused ? "Command1.continue" : "Command1.pause";
-    controls_.Command1->setText(Qs(CaptionText(model_.language, which)));
+    const char* which = plans_->Playback().IsPaused() ? "Command1.continue" : "Command1.pause";
+    controls_.Command1->setText(Qs(CaptionText(language_, which)));
 }
 
 void ArayüzKalıp::Mn_Lisanlar_Click() {

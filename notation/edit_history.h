@@ -1,11 +1,13 @@
 #pragma once
-// Undo and redo of the edits to one usul's cells. The history holds whole snapshots of the 180
-// cells: an usul is small, and a snapshot restores exactly what was there, whatever changed it
-// (a press, a menu choice, a transform, a re-layout, a clear).
+// Undo and redo of the usul being edited, as the user sees it: its cells, its name, its time
+// signature, the metronome unit and the slot label. The history holds whole snapshots: an usul
+// is small, and a snapshot restores exactly what was there, whatever changed it (a press, a menu
+// choice, a transform, a re-layout, a clear, typing in a box), so a step always comes back whole.
 #include <array>
 #include <cstddef>
 #include <deque>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "library/usul_record.h"
@@ -13,6 +15,18 @@
 namespace ritmora {
 
 using CellSnapshot = std::array<StrokeCell, kCellCount>;
+
+// Everything of the editor that one undo step restores.
+struct EditorState {
+    CellSnapshot cells{};
+    std::string name;     // the name box as typed
+    std::string beats;    // the beats box as typed
+    std::string mertebe;  // the mertebe box as typed
+    int unitNote = 8;     // the note value one metronome beat stands for
+    long long expectedTotal = 0;
+    int shownSlot = 0;  // the slot label: clearing shows 0 while the slot is kept for saving
+    bool operator==(const EditorState&) const = default;
+};
 
 class EditHistory {
   public:
@@ -22,10 +36,12 @@ class EditHistory {
     explicit EditHistory(std::size_t depth = kDefaultDepth);
 
     // A fresh history whose starting point is `present` (after a load or a save).
-    void Reset(const CellSnapshot& present);
-    // The cells after an edit. A state equal to the present one records nothing (false);
+    void Reset(const EditorState& present);
+    // The state after an edit. A state equal to the present one records nothing (false);
     // otherwise it becomes the present, the state before it one undo step, and redo is emptied.
-    bool Record(const CellSnapshot& after);
+    // Edits that carry the same nonzero `burst` one after another (the keys typed into one box)
+    // make one step together.
+    bool Record(const EditorState& after, int burst = 0);
 
     bool CanUndo() const { return !past_.empty(); }
     bool CanRedo() const { return !future_.empty(); }
@@ -33,16 +49,17 @@ class EditHistory {
     std::size_t RedoSteps() const { return future_.size(); }
 
     // The state to restore, which becomes the present; nothing when there is no step.
-    std::optional<CellSnapshot> Undo();
-    std::optional<CellSnapshot> Redo();
+    std::optional<EditorState> Undo();
+    std::optional<EditorState> Redo();
 
-    const CellSnapshot& Present() const { return present_; }
+    const EditorState& Present() const { return present_; }
 
   private:
     std::size_t depth_;
-    std::deque<CellSnapshot> past_;  // oldest first
-    CellSnapshot present_{};
-    std::vector<CellSnapshot> future_;  // next redo last
+    std::deque<EditorState> past_;  // oldest first
+    EditorState present_{};
+    std::vector<EditorState> future_;  // next redo last
+    int lastBurst_ = 0;                // the burst of the newest step, 0 when it may not grow
 };
 
 }  // namespace ritmora

@@ -83,4 +83,28 @@ const std::array<std::string, 9>& SyllableMenuCaptions() {
     return captions;
 }
 
+int NextUnitNote(int unitNote) { return unitNote == 4 ? 8 : unitNote == 8 ? 16 : 4; }
+
+int BpmOfTempoScroll(int scrollValue) { return 270 - scrollValue; }
+
+int TempoScrollOfBpm(int bpm) { return 270 - bpm; }
+
+int MetronomeGridValue(int row, int column) {
+    static constexpr int kValues[kMetronomeGridRows][kMetronomeGridColumns] = {
+        {20, 40, 42, 44, 46, 48, 50, 52, 54, 56},
+        {58, 60, 63, 66, 69, 72, 76, 80, 84, 88},
+        {92, 96, 100, 104, 108, 112, 116, 120, 126, 132},
+        {138, 144, 152, 160, 168, 176, 184, 192, 200, 208},
+    };
+    return kValues[row][column];
+}
+
+std::optional<int> MetronomeGridValueAt(int x, int y) {
+    if (x < 0 || y < 0) return std::nullopt;
+    const int column = x / kMetronomeGridCell;
+    const int row = y / kMetronomeGridCell;
+    if (column >= kMetronomeGridColumns || row >= kMetronomeGridRows) return std::nullopt;
+    return MetronomeGridValue(row, column);
+}
+
 }  // namespace ritmora

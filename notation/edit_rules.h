@@ -2,6 +2,7 @@
 // What a mouse press or hover on the notation picture hits, and what the note menu, the
 // syllable menu and a gap click do to a cell.
 #include <array>
+#include <optional>
 #include <string>
 
 #include "library/usul_record.h"
@@ -35,5 +36,23 @@ void ApplySyllable(StrokeCell& cell, int item);
 void ToggleSeparator(StrokeCell& cell);
 // "Düm", "Dü", "Tek", "Te", "Ke", "Kâ", "Ta", "Hek", "Me" (the same in both languages).
 const std::array<std::string, 9>& SyllableMenuCaptions();
+
+// The unit-note box steps 4 -> 8 -> 16 -> 4.
+int NextUnitNote(int unitNote);
+
+// The tempo scroll bar runs from 20 (top) to 250 (bottom): beats per minute = 270 - its value.
+inline constexpr int kTempoScrollMinimum = 20;
+inline constexpr int kTempoScrollMaximum = 250;
+int BpmOfTempoScroll(int scrollValue);
+int TempoScrollOfBpm(int bpm);
+
+// The metronome grid: 4 rows of 10 values in cells 17 pixels square.
+inline constexpr int kMetronomeGridRows = 4;
+inline constexpr int kMetronomeGridColumns = 10;
+inline constexpr int kMetronomeGridCell = 17;
+// The value in row `row`, column `column` (from 0).
+int MetronomeGridValue(int row, int column);
+// The value under a press at picture (x, y); nothing outside the 40 cells.
+std::optional<int> MetronomeGridValueAt(int x, int y);
 
 }  // namespace ritmora

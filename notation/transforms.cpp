@@ -34,7 +34,7 @@ TransformResult DoubleDurations(UsulRecord& usul) {
 }
 
 TransformResult HalveDurations(UsulRecord& usul) {
-    if (AnyDuration(usul, [](int d) { return d == 2 || d == 3 || d == 7; })) {
+    if (AnyDuration(usul, [](int d) { return d == 1 || d == 2 || d == 3 || d == 7; })) {
         return TransformResult::Refused;
     }
     const UsulRecord before = usul;
@@ -69,6 +69,16 @@ TransformResult Extend(UsulRecord& usul) {
         }
     }
     return Compare(before, usul);
+}
+
+void ClearCells(UsulRecord& usul) {
+    for (StrokeCell& cell : usul.cells) {
+        cell.rightDuration = 0;
+        cell.leftDuration = 0;
+        cell.loudness = 2;
+        cell.syllable = std::string(kSyllableChars, ' ');
+        cell.separator = 0;
+    }
 }
 
 void NormaliseSeparators(UsulRecord& usul, int lastRing) {

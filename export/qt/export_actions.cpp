@@ -18,15 +18,6 @@
 namespace ritmora {
 namespace {
 
-void ShowText(ArayüzKalıp& window, const std::string& text) {
-    ShowMessageBox({&window, QString::fromStdString(ApplicationTitle(window.language())),
-                    QString::fromStdString(text), false});
-}
-
-NotationView* NotationPicture(ArayüzKalıp& window) {
-    return window.findChild<NotationView*>(QStringLiteral("Picture1"));
-}
-
 FRenk* OpenColourWindow(const ArayüzKalıp& window) {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         auto* colour = qobject_cast<FRenk*>(widget);
@@ -44,36 +35,30 @@ std::filesystem::path PictureFolder(const std::filesystem::path& dataFolder) {
 }
 
 void But_JPG_Click(ArayüzKalıp& window) {
-    NotationView* picture = NotationPicture(window);
-    auto* nameBox = window.findChild<QLineEdit*>(QStringLiteral("Text5"));
-    if (picture == nullptr) return;
-    const JpgExportResult result = ExportJpg(picture->Picture(), window.CurrentUsul(),
-                                             nameBox != nullptr ? nameBox->text() : QString(),
-                                             PictureFolder(window.DataFolder()));
+    const WindowControls& c = window.Controls();
+    const JpgExportResult result = ExportJpg(c.Picture1->Picture(), window.CurrentUsul(),
+                                             c.Text5->text(), PictureFolder(window.DataFolder()));
     if (!result.canvas.isNull()) {
-        if (auto* canvas = window.findChild<PictureBox*>(QStringLiteral("imajPenceresi"))) {
-            canvas->resize(result.canvas.size());
-            canvas->Picture() = result.canvas;
-        }
+        c.imajPenceresi->resize(result.canvas.size());
+        c.imajPenceresi->Picture() = result.canvas;
     }
     if (result.message != kNoMessage) {
         window.ShowMessage(result.message);
     } else if (result.fault != PictureWriteFault::None) {
-        ShowText(window, PictureWriteFaultMessage(window.language(), result.fault,
-                                                  PathToQString(result.file).toStdString()));
+        window.ShowText(PictureWriteFaultMessage(window.language(), result.fault,
+                                                 PathToQString(result.file).toStdString()));
     }
 }
 
 void But_baskı_Click(ArayüzKalıp& window, QPrinter* printer) {
-    NotationView* picture = NotationPicture(window);
-    if (picture == nullptr) return;
+    const NotationView* picture = window.Controls().Picture1;
     const PrintResult result =
         printer != nullptr ? PrintNotation(picture->Picture(), window.CurrentUsul(), *printer)
                            : PrintOnDefaultPrinter(picture->Picture(), window.CurrentUsul());
     if (result.message != kNoMessage) {
         window.ShowMessage(result.message);
     } else if (result.fault != PrintFault::None) {
-        ShowText(window, PrintFaultMessage(window.language(), result.fault));
+        window.ShowText(PrintFaultMessage(window.language(), result.fault));
     }
 }
 
@@ -99,20 +84,15 @@ FRenk* Mn_RenkZemin_Click(ArayüzKalıp& window) {
     return colour;
 }
 
-void InstallExportActions(ArayüzKalıp& window) {
+void ConnectExportActions(ArayüzKalıp& window) {
     ArayüzKalıp* target = &window;
-    if (auto* button = window.findChild<QPushButton*>(QStringLiteral("But_JPG"))) {
-        QObject::connect(button, &QPushButton::clicked, &window,
-                         [target] { But_JPG_Click(*target); });
-    }
-    if (auto* button = window.findChild<QPushButton*>(QStringLiteral("But_baskı"))) {
-        QObject::connect(button, &QPushButton::clicked, &window,
-                         [target] { But_baskı_Click(*target); });
-    }
-    if (auto* menu = window.findChild<QAction*>(QStringLiteral("Mn_RenkZemin"))) {
-        QObject::connect(menu, &QAction::triggered, &window,
-                         [target] { Mn_RenkZemin_Click(*target); });
-    }
+    const WindowControls& c = window.Controls();
+    QObject::connect(c.But_JPG, &QPushButton::clicked, &window,
+                     [target] { But_JPG_Click(*target); });
+    QObject::connect(c.But_baskı, &QPushButton::clicked, &window,
+                     [target] { But_baskı_Click(*target); });
+    QObject::connect(c.Mn_RenkZemin, &QAction::triggered, &window,
+                     [target] { Mn_RenkZemin_Click(*target); });
 }
 
 }  // namespace ritmora

@@ -10,9 +10,9 @@ namespace ritmora {
 class ArayüzKalıp;
 class FRenk;
 
-// Connects But_JPG, But_baskı and Mn_RenkZemin (found by objectName) to the handlers below.
-// Call once, from the window's constructor.
-void InstallExportActions(ArayüzKalıp& window);
+// Connects the window's But_JPG, But_baskı and Mn_RenkZemin to the handlers below. The window
+// calls it once, when it builds its panels.
+void ConnectExportActions(ArayüzKalıp& window);
 
 // The folder of rendered files and pictures: <data folder>/vlvl.
 std::filesystem::path PictureFolder(const std::filesystem::path& dataFolder);

@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 
+#include "app/message_numbers.h"
 #include "notation/geometry.h"
 #include "notation/relayout.h"
 
@@ -20,9 +21,9 @@ QFont TitleFont() {
 }
 
 LoudnessLetters LoudnessLettersFor(Language language) {
-    return {QString::fromStdString(MessageText(language, 19)),
-            QString::fromStdString(MessageText(language, 20)),
-            QString::fromStdString(MessageText(language, 21))};
+    return {QString::fromStdString(MessageText(language, message::kLoudLetter)),
+            QString::fromStdString(MessageText(language, message::kMediumLetter)),
+            QString::fromStdString(MessageText(language, message::kSoftLetter))};
 }
 
 QImage DrawNotationPicture(const UsulRecord& usul, const GlyphSheet& glyphs, Language language) {

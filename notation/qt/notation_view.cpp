@@ -8,7 +8,8 @@ namespace ritmora {
 
 NotationView::NotationView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Picture1"));
-    setMouseTracking(true);  // the ring number follows the mouse without a button held
+    setMouseTracking(true);          // the ring number follows the mouse without a button held
+    setFocusPolicy(Qt::ClickFocus);  // a click gives the notation the keys (undo, redo)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -16,18 +17,6 @@
 namespace ritmora {
 namespace {
 
-// The program has one player: the one already in the window (the usul playback's, when that
-// is installed first: the device holds one file, so a plan and an usul never sound together),
-// else the window's "zemo", made here.
-Player* ThePlayer(ArayüzKalıp& window) {
-    const QString name = QString::fromLatin1(kPlayerObjectName);
-    if (auto* named = window.findChild<Player*>(name)) return named;
-    if (auto* existing = window.findChild<Player*>()) return existing;
-    auto* player = new Player(&window);
-    player->setObjectName(name);
-    return player;
-}
-
 QLabel* PictureIn(QGroupBox* frame, const QString& name) {
     auto* label = new QLabel(frame);
     label->setObjectName(name);
@@ -38,15 +27,13 @@ QLabel* PictureIn(QGroupBox* frame, const QString& name) {
 
 }  // namespace
 
-PlanControls::PlanControls(ArayüzKalıp& window)
+PlanControls::PlanControls(ArayüzKalıp& window, Player& player)
     : QObject(&window),
       window_(window),
-      keeper_(window),
       panel_(window, plan_),
-      player_(ThePlayer(window)),
-      playback_(window, plan_, panel_, keeper_, *player_, this),
-      view_(window, panel_, keeper_) {
-    setObjectName(QStringLiteral("PlanControls"));
+      player_(player),
+      playback_(window, plan_, panel_, player_, this),
+      view_(window, panel_) {
     const WindowControls& c = window.Controls();
     savedPlansPicture_ = PictureIn(c.Frame13, QStringLiteral("Frame13Picture"));
     sequencesPicture_ = PictureIn(c.Frame14, QStringLiteral("Frame14Picture"));
@@ -67,14 +54,16 @@ void PlanControls::DrawExamplePictures() {
 void PlanControls::Wire() {
     const WindowControls& c = window_.Controls();
     connect(c.Command8, &QPushButton::clicked, this, [this] { panel_.ValidatePlan(); });
-    connect(c.File1, &QListWidget::itemClicked, this, [this] { panel_.File1_Click(); });
+    connect(c.File1, &QListWidget::itemSelectionChanged, this,
+            [this] { File1_SelectionChanged(); });
+    c.File1->viewport()->installEventFilter(this);
     connect(c.Command10, &QPushButton::clicked, this, [this] { panel_.Command10_Click(); });
     connect(c.Command5, &QPushButton::clicked, this, [this] { panel_.Command5_Click(); });
     connect(c.Command4, &QPushButton::clicked, this, [this] { playback_.Command4_Click(); });
     connect(c.Command1, &QPushButton::clicked, this, [this] { playback_.Command1_Click(); });
     connect(c.Command3, &QPushButton::clicked, this, [this] { playback_.Command3_Click(); });
     connect(c.TimerWav, &QTimer::timeout, this, [this] { playback_.TimerWav_Timer(); });
-    connect(player_, &Player::started, this, [this] { playback_.PlayerStarted(); });
+    connect(&player_, &Player::started, this, [this] { playback_.PlayerStarted(); });
     connect(c.Option4, &QRadioButton::toggled, this, [this](bool on) {
         if (on) view_.EnterPlanMode();
     });
@@ -85,21 +74,24 @@ void PlanControls::Wire() {
     }
     connect(c.Command2, &QToolButton::clicked, this, [this] { view_.Command2_Click(); });
     connect(c.Image3, &QToolButton::clicked, this, [this] { view_.Image3_Click(); });
-    // Runs after the window's own handler: the pictures follow the new language.
-    connect(c.Mn_Lisanlar, &QAction::triggered, this, [this] { DrawExamplePictures(); });
-    // The player holds one file: starting an usul stops a sounding plan first (pressed comes
-    // before the usul start's click).
-    connect(c.But_Baslat, &QPushButton::pressed, this, [this] {
-        if (playback_.IsActive()) playback_.Command3_Click();
-    });
 }
 
-PlanControls* InstallPlanPanel(ArayüzKalıp& window) {
-    // Once per window: a second call finds the first one's controls.
-    for (QObject* child : window.children()) {
-        if (auto* installed = dynamic_cast<PlanControls*>(child)) return installed;
+void PlanControls::File1_SelectionChanged() {
+    if (panel_.SelectedPlanFile()) panel_.File1_Click(!view_.IsEntering());
+}
+
+bool PlanControls::eventFilter(QObject* watched, QEvent* event) {
+    QListWidget* list = window_.Controls().File1;
+    if (watched == list->viewport() && event->type() == QEvent::MouseButtonPress) {
+        // A press on the plan that is selected already opens it again (the boxes may hold
+        // other text by now); a press on another one selects it, which opens it.
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        const QListWidgetItem* item = list->itemAt(at);
+        if (item != nullptr && item->isSelected() && item == list->currentItem()) {
+            panel_.File1_Click(true);
+        }
     }
-    return new PlanControls(window);
+    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace ritmora

@@ -6,14 +6,13 @@
 #include <system_error>
 
 #include "app/main_window.h"
+#include "app/message_numbers.h"
 #include "plans/plan_check.h"
 #include "plans/plan_file.h"
 #include "plans/qt/panel_support.h"
 
 namespace ritmora {
 namespace {
-
-constexpr int kSelectPlanMessage = 25;
 
 // The boxes show lines joined with LF; the plan files and the core join them with CR LF.
 QString ForTextBox(const std::string& text) {
@@ -66,11 +65,12 @@ void PlanPanel::RefreshFileList() {
     list->setCurrentRow(-1);
 }
 
-void PlanPanel::File1_Click() {
+void PlanPanel::File1_Click(bool report) {
     const auto file = SelectedPlanFile();
     if (!file) return;
     OpenPlanText();
     PasajSırala();
+    if (!report) return;
     // A file edited outside the program meets the rules of saving again.
     const PlanReadResult check = ReadPlanForRendering(ReadPlanFileText(*file), window_.Library());
     if (check.messageIndex != 0) ShowPlanFault(window_, check.messageIndex, check.line);
@@ -79,7 +79,7 @@ void PlanPanel::File1_Click() {
 void PlanPanel::OpenPlanText() {
     const auto file = SelectedPlanFile();
     if (!file) {
-        window_.ShowMessage(kSelectPlanMessage);
+        window_.ShowMessage(message::kSelectAPlan);
         return;
     }
     const WindowControls& c = window_.Controls();
@@ -101,7 +101,7 @@ void PlanPanel::FillPassageList() {
     if (list->count() > 0) list->setCurrentRow(0);
 }
 
-void PlanPanel::Command10_Click() {
+void PlanPanel::ClearPlanBoxes() {
     const WindowControls& c = window_.Controls();
     RefreshFileList();
     plan_.SetPassages({});
@@ -110,24 +110,23 @@ void PlanPanel::Command10_Click() {
     c.Text9->clear();
 }
 
+void PlanPanel::Command10_Click() { ClearPlanBoxes(); }
+
 void PlanPanel::Command5_Click() {
     const auto file = SelectedPlanFile();
     if (!file) {
-        window_.ShowMessage(kSelectPlanMessage);
+        window_.ShowMessage(message::kSelectAPlan);
         return;
     }
+    const QString name = window_.Controls().File1->currentItem()->text();
+    if (!window_.AskMessage(message::kDeletePlanQuestion, {name})) return;
     std::error_code code;
     if (!std::filesystem::remove(*file, code) && code) {
         ShowPlanText(window_,
                      PlanFileFailureText(window_, PlanFileAction::kDelete, code.message()));
         return;
     }
-    const WindowControls& c = window_.Controls();
-    RefreshFileList();
-    plan_.SetPassages({});
-    c.List3->clear();
-    c.Text14->clear();
-    c.Text9->clear();
+    ClearPlanBoxes();
 }
 
 }  // namespace ritmora

@@ -24,16 +24,18 @@ class PlanPanel {
     void ValidatePlan();
     // File1 over the plan folder, sorted by name; nothing selected afterwards.
     void RefreshFileList();
-    // A click on File1: the text and the name into the boxes, the passages into List3, and
-    // the same check as Start, so a file edited by hand shows its fault at once.
-    void File1_Click();
+    // The selected plan of File1 opens: the text and the name into the boxes, the passages
+    // into List3; with `report`, the same check as Start, so a file edited by hand shows its
+    // fault at once.
+    void File1_Click(bool report);
     void OpenPlanText();
     void PasajSırala();
     void Command10_Click();  // new plan
-    void Command5_Click();   // delete the selected plan, without asking
+    void Command5_Click();   // delete the selected plan, after a question that names it
 
   private:
     void FillPassageList();
+    void ClearPlanBoxes();
 
     ArayüzKalıp& window_;
     PlanState& plan_;

@@ -9,16 +9,16 @@
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
-#include <set>
 #include <system_error>
 
 #include "app/main_window.h"
+#include "app/message_numbers.h"
 #include "app/picture_box.h"
 #include "notation/geometry.h"
 #include "notation/qt/notation_view.h"
+#include "notation/relayout.h"
 #include "notation/transforms.h"
 #include "plans/plan_file.h"
-#include "plans/qt/editor_keeper.h"
 #include "plans/qt/panel_support.h"
 #include "plans/qt/plan_panel.h"
 #include "playback/qt/player.h"
@@ -29,9 +29,6 @@
 namespace ritmora {
 namespace {
 
-constexpr int kSelectPlanMessage = 25;
-constexpr int kPlanPlayingState = 8;
-constexpr int kPlanStoppedState = 9;
 const QColor kRunningColour(0, 128, 0);
 const QColor kHaltedColour(192, 0, 0);
 const QColor kProgressColour(0, 255, 0);
@@ -39,17 +36,12 @@ constexpr const char* kCompositionFile = "Eser.---";
 
 }  // namespace
 
-PlanPlayback::PlanPlayback(ArayüzKalıp& window, PlanState& plan, PlanPanel& panel,
-                           EditorKeeper& keeper, Player& player, QObject* owner)
-    : window_(window),
-      plan_(plan),
-      panel_(panel),
-      keeper_(keeper),
-      player_(player),
-      timers_(new TimerBank(owner)) {}
+PlanPlayback::PlanPlayback(ArayüzKalıp& window, PlanState& plan, PlanPanel& panel, Player& player,
+                           QObject* owner)
+    : window_(window), plan_(plan), panel_(panel), player_(player), timers_(new TimerBank(owner)) {}
 
-bool PlanPlayback::IsActive() const {
-    return window_.Model().planPlaying || window_.Model().planPaused;
+void PlanPlayback::StopIfActive() {
+    if (IsActive()) Command3_Click();
 }
 
 void PlanPlayback::Command4_Click() {
@@ -62,16 +54,16 @@ void PlanPlayback::Command4_Click() {
 void PlanPlayback::DataYapEser() {
     const auto file = panel_.SelectedPlanFile();
     if (!file) {
-        window_.ShowMessage(kSelectPlanMessage);
+        window_.ShowMessage(message::kSelectAPlan);
         return;
     }
-    window_.EkranKiliti(kPlanPlayingState);
+    window_.EkranKiliti(ScreenState::kPlanPlaying);
 
     // The file is checked again: it may have been edited outside the program.
     const PlanReadResult read = ReadPlanForRendering(ReadPlanFileText(*file), window_.Library());
     if (read.messageIndex != 0) {
         ShowPlanFault(window_, read.messageIndex, read.line);
-        window_.EkranKiliti(kPlanStoppedState);
+        window_.EkranKiliti(ScreenState::kPlanStopped);
         return;
     }
     std::vector<std::string> names;
@@ -79,9 +71,7 @@ void PlanPlayback::DataYapEser() {
     plan_.SetPassages(std::move(names));
 
     const WindowControls& c = window_.Controls();
-    const Instrument instrument = c.Option1[0]->isChecked()   ? Instrument::Kudum
-                                  : c.Option1[1]->isChecked() ? Instrument::Bendir
-                                                              : Instrument::Def;
+    const Instrument instrument = window_.ChosenInstrument();
     const std::filesystem::path folder = panel_.PlanFolder();
     const std::filesystem::path composition = folder / kCompositionFile;
     std::error_code code;
@@ -90,19 +80,16 @@ void PlanPlayback::DataYapEser() {
     player_.StopClose();
     const PlanRenderResult rendered =
         RenderPlan(read.passages, window_.Library(), instrument, folder, composition);
-    std::set<std::string> shown;
-    for (const std::string& notice : rendered.notices) {
-        if (shown.insert(notice).second) ShowPlanText(window_, notice);
-    }
+    window_.ShowNotices(rendered.notices);
     if (rendered.messageIndex != 0) {
         window_.ShowMessage(rendered.messageIndex);
-        window_.EkranKiliti(kPlanStoppedState);
+        window_.EkranKiliti(ScreenState::kPlanStopped);
         return;
     }
     if (!rendered.written) {
         ShowPlanText(window_,
                      PlanFileFailureText(window_, PlanFileAction::kWrite, rendered.writeError));
-        window_.EkranKiliti(kPlanStoppedState);
+        window_.EkranKiliti(ScreenState::kPlanStopped);
         return;
     }
     plan_.PassageEndMs = rendered.passageEndMs;
@@ -147,7 +134,7 @@ void PlanPlayback::ShowRenderedPassages() {
 void PlanPlayback::PlayerStarted() {
     if (!awaitingStart_) return;
     awaitingStart_ = false;
-    if (window_.Model().planPlaying) ArmTimers(startMs_);
+    if (playing_) ArmTimers(startMs_);
 }
 
 void PlanPlayback::ArmTimers(int fromMs) {
@@ -190,21 +177,21 @@ void PlanPlayback::SetPositionColour(const QColor& colour) {
 }
 
 void PlanPlayback::SetPlaying(bool playing, bool paused) {
-    window_.Model().planPlaying = playing;
-    window_.Model().planPaused = paused;
+    playing_ = playing;
+    paused_ = paused;
     window_.ShowPlanPauseCaption();
 }
 
 void PlanPlayback::Command1_Click() {
     const WindowControls& c = window_.Controls();
-    if (window_.Model().planPlaying) {
+    if (playing_) {
         player_.Pause();
         awaitingStart_ = false;
         KillTimers();
         SetPositionColour(kHaltedColour);
         c.TimerWav->stop();
         SetPlaying(false, true);
-    } else if (window_.Model().planPaused) {
+    } else if (paused_) {
         SetPositionColour(kRunningColour);
         ArmTimers(player_.PositionMs());
         c.TimerWav->start();
@@ -225,7 +212,7 @@ void PlanPlayback::Command3_Click() {
     c.Picture1->hide();
     c.Picture5->hide();
     c.Picture4->show();
-    window_.EkranKiliti(kPlanStoppedState);
+    window_.EkranKiliti(ScreenState::kPlanStopped);
     c.Picture2->ClearPicture(Qt::white);
     c.Picture2->update();
 }
@@ -256,20 +243,12 @@ void PlanPlayback::CalınanUsulüGöster(int index) {
     const WindowControls& c = window_.Controls();
     c.Picture4->hide();
     c.Picture5->hide();
-    // The editor's own usul is kept aside; the picture shows the passage's in its place.
-    keeper_.Keep();
-    keeper_.MarkBorrowed();
     const int slot = plan_.PassageUsuls[static_cast<std::size_t>(index)];
     UsulRecord usul;
     if (!window_.Library().ReadSlot(slot, usul)) usul = UsulRecord{};
-    window_.CurrentUsul() = usul;
-    c.Label1->setText(QString::number(slot));
-    window_.göster();
     // Four rows would run under the raised plan panels: lay it out tighter.
-    if (c.Picture1->height() == 4 * kRowHeight &&
-        Shorten(window_.CurrentUsul()) == TransformResult::Changed) {
-        window_.göster();
-    }
+    if (RowCountForLastRing(MevcutHalka(usul)) == kMaxRows) Shorten(usul);
+    window_.ShowPassageUsul(slot, usul);
     c.Picture1->show();
 }
 

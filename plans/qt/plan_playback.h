@@ -15,22 +15,22 @@ class QObject;
 namespace ritmora {
 
 class ArayüzKalıp;
-class EditorKeeper;
 class PlanPanel;
 class Player;
 
 class PlanPlayback {
   public:
     // `player` is the program's one player ("zemo"); the timers are children of `owner`.
-    PlanPlayback(ArayüzKalıp& window, PlanState& plan, PlanPanel& panel, EditorKeeper& keeper,
-                 Player& player, QObject* owner);
+    PlanPlayback(ArayüzKalıp& window, PlanState& plan, PlanPanel& panel, Player& player,
+                 QObject* owner);
 
     void Command4_Click();  // Start: closes the help panel, then DataYapEser
     void DataYapEser();
     void Command1_Click();  // pause / continue
     void Command3_Click();  // stop
     void TimerWav_Timer();
-    // Shows the usul of passage `index` (0-based, as List3 counts) in the notation picture.
+    // Shows the usul of passage `index` (0-based, as List3 counts) in the notation picture, in
+    // place of the editor's (which it never changes).
     void CalınanUsulüGöster(int index);
     void PassageTimerProc(int id);
     void PlanEndTimerProc();
@@ -46,7 +46,11 @@ class PlanPlayback {
     const Schedule& LastSchedule() const { return lastSchedule_; }
 
     // A plan is sounding or paused.
-    bool IsActive() const;
+    bool IsActive() const { return playing_ || paused_; }
+    bool IsPlaying() const { return playing_; }
+    bool IsPaused() const { return paused_; }
+    // Stops a sounding or paused plan (the usul playback takes the player).
+    void StopIfActive();
     TimerBank& Timers() { return *timers_; }
     Player& PlanPlayer() { return player_; }
 
@@ -64,9 +68,10 @@ class PlanPlayback {
     ArayüzKalıp& window_;
     PlanState& plan_;
     PlanPanel& panel_;
-    EditorKeeper& keeper_;
     Player& player_;
     TimerBank* timers_;
+    bool playing_ = false;
+    bool paused_ = false;         // the pause button offers "Continue"
     bool awaitingStart_ = false;  // the schedule waits for the sound to begin
     int startMs_ = 0;             // where the playback started
     Schedule lastSchedule_;

@@ -11,7 +11,6 @@
 #include "app/main_window.h"
 #include "app/picture_box.h"
 #include "notation/qt/notation_view.h"
-#include "plans/qt/editor_keeper.h"
 #include "plans/qt/plan_panel.h"
 
 namespace ritmora {
@@ -43,7 +42,6 @@ void RehearsalView::Slide(int direction) {
 void RehearsalView::EnterPlanMode() {
     if (sliding_) return;
     const WindowControls& c = window_.Controls();
-    keeper_.Keep();
     window_.ShowPlanPauseCaption();
     c.Command1->setEnabled(false);
     c.Command3->setEnabled(false);
@@ -54,10 +52,10 @@ void RehearsalView::EnterPlanMode() {
     if (!IsRaised()) Slide(-1);
 
     panel_.RefreshFileList();
-    if (c.File1->count() > 0) {
-        c.File1->setCurrentRow(0);
-        panel_.File1_Click();
-    }
+    // The first plan opens quietly: a fault of a saved plan shows when it is chosen or started.
+    entering_ = true;
+    if (c.File1->count() > 0) c.File1->setCurrentRow(0);
+    entering_ = false;
     c.Picture1->hide();
     window_.SabitListeYap();
     c.Picture4->show();
@@ -71,8 +69,8 @@ void RehearsalView::LeavePlanMode() {
     c.Picture4->hide();
     c.Picture3->hide();
     if (IsRaised()) Slide(+1);
-    // The plan mode showed other usuls in the editor's picture: the editor's own comes back.
-    keeper_.Restore();
+    // The plan playback showed its passages in the picture: the editor's usul comes back.
+    window_.ShowEditorUsul();
 }
 
 void RehearsalView::Command2_Click() {

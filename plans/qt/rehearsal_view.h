@@ -1,11 +1,11 @@
 #pragma once
 // The two modes of the window: the plan mode raises the plan panels from below the bottom edge
 // and hides the notation behind the usul reference table; the usul mode lowers them again and
-// gives the editor its usul back. Also the help panel with the worked example.
+// shows the editor's usul, which the plan mode never changed. Also the help panel with the
+// worked example.
 namespace ritmora {
 
 class ArayüzKalıp;
-class EditorKeeper;
 class PlanPanel;
 
 class RehearsalView {
@@ -15,8 +15,7 @@ class RehearsalView {
     static constexpr int kSlideStepPixels = 5;
     static constexpr int kSlideStepDelayMs = 25;
 
-    RehearsalView(ArayüzKalıp& window, PlanPanel& panel, EditorKeeper& keeper)
-        : window_(window), panel_(panel), keeper_(keeper) {}
+    RehearsalView(ArayüzKalıp& window, PlanPanel& panel) : window_(window), panel_(panel) {}
 
     void EnterPlanMode();   // Option4 chosen
     void LeavePlanMode();   // Option2 or Option3 chosen
@@ -26,6 +25,8 @@ class RehearsalView {
     // Top edge of Frame5 while the panels wait below the drawing area.
     int LoweredTop() const;
     bool IsRaised() const;
+    // True while the plan mode is being entered: the first plan opens without a message.
+    bool IsEntering() const { return entering_; }
     // Tests shorten the slide; the window keeps the default.
     void SetSlideStepDelayMs(int ms) { stepDelayMs_ = ms; }
 
@@ -34,9 +35,9 @@ class RehearsalView {
 
     ArayüzKalıp& window_;
     PlanPanel& panel_;
-    EditorKeeper& keeper_;
     int stepDelayMs_ = kSlideStepDelayMs;
     bool sliding_ = false;
+    bool entering_ = false;
 };
 
 }  // namespace ritmora

@@ -36,7 +36,6 @@ class ExportActions : public ::testing::Test {
         });
         window = std::make_unique<ArayüzKalıp>(folder.path());
         ASSERT_TRUE(window->StartedOk());
-        InstallExportActions(*window);
     }
     void TearDown() override {
         window.reset();

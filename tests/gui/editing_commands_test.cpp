@@ -7,9 +7,6 @@ namespace {
 
 class EditingCommandsTest : public EditingFixture {
   protected:
-    QString Message(int index) {
-        return QString::fromStdString(MessageText(Language::Turkish, index));
-    }
     QString Status() { return Controls().Label4->text(); }
 
     // "Nim sofyan" 2/8 (slot 1) saved as into user slot 205, where the buttons work.
@@ -48,7 +45,7 @@ TEST_F(EditingCommandsTest, DoublingNimSofyanExceedsUntilTheDenominatorIsHalved)
 
 TEST_F(EditingCommandsTest, TransformsThatWouldLeaveTheNoteValuesAreRefusedWithMessage7) {
     NimSofyanInUserSlot();
-    Cell(2).rightDuration = 6;  // dotted sixteenth
+    ChangeCell(2, [&](StrokeCell& cell) { cell.rightDuration = 6; });  // dotted sixteenth
     Window().göster();
     Click("But_mertebe(1)");
     EXPECT_EQ(Cell(2).rightDuration, 3);
@@ -58,9 +55,10 @@ TEST_F(EditingCommandsTest, TransformsThatWouldLeaveTheNoteValuesAreRefusedWithM
     EXPECT_EQ(LastMessage(), Message(7));
     EXPECT_EQ(Cells(), halved);
 
-    for (int refused : {2, 7}) {
+    for (int refused : {1, 2, 7}) {  // a 1 would vanish
         ClearMessages();
-        Cell(2).leftDuration = static_cast<std::uint8_t>(refused);
+        ChangeCell(
+            2, [&](StrokeCell& cell) { cell.leftDuration = static_cast<std::uint8_t>(refused); });
         const CellSnapshot before = Cells();
         Click("But_mertebe(1)");
         EXPECT_EQ(LastMessage(), Message(7)) << refused;
@@ -69,8 +67,8 @@ TEST_F(EditingCommandsTest, TransformsThatWouldLeaveTheNoteValuesAreRefusedWithM
 
     // Doubling: a double-dotted half becomes 112, which cannot double again; nor can a stored
     // value above 127.
-    Cell(2) = StrokeCell{};
-    Cell(3).rightDuration = 56;
+    ChangeCell(2, [](StrokeCell& cell) { cell = StrokeCell{}; });
+    ChangeCell(3, [&](StrokeCell& cell) { cell.rightDuration = 56; });
     ClearMessages();
     Click("But_mertebe(0)");
     EXPECT_EQ(Cell(3).rightDuration, 112);
@@ -79,7 +77,7 @@ TEST_F(EditingCommandsTest, TransformsThatWouldLeaveTheNoteValuesAreRefusedWithM
     Click("But_mertebe(0)");
     EXPECT_EQ(LastMessage(), Message(7));
     EXPECT_EQ(Cells(), doubled);
-    Cell(3).rightDuration = 200;
+    ChangeCell(3, [&](StrokeCell& cell) { cell.rightDuration = 200; });
     ClearMessages();
     Click("But_mertebe(0)");
     EXPECT_EQ(LastMessage(), Message(7));
@@ -103,9 +101,12 @@ TEST_F(EditingCommandsTest, SpacingCommandsOnNimSofyan) {
 
 TEST_F(EditingCommandsTest, SpacingCommandsOnAnUsulWithStrokesInEveryRing) {
     NimSofyanInUserSlot();
-    for (int ring = 1; ring <= kCellCount; ++ring) Cell(ring).rightDuration = 2;
-    Cell(50).separator = 1;   // before a stroke: stays
-    Cell(180).separator = 1;  // after the last stroke: cleared
+    for (int ring = 1; ring <= kCellCount; ++ring) {
+        ChangeCell(ring, [](StrokeCell& cell) { cell.rightDuration = 2; });
+    }
+    ChangeCell(50, [&](StrokeCell& cell) { cell.separator = 1; });  // before a stroke: stays
+    ChangeCell(180,
+               [&](StrokeCell& cell) { cell.separator = 1; });  // after the last stroke: cleared
     Window().göster();
     EXPECT_EQ(Controls().Picture1->height(), 600);
     const CellSnapshot full = Cells();
@@ -142,7 +143,7 @@ TEST_F(EditingCommandsTest, UndoAndRedoRestoreTheExactCellsOfEveryStep) {
     step([&] { Click("But_optimize"); });
     step([&] { Click("But_Temizle"); });
     ASSERT_GE(states.size(), 9u);
-    ASSERT_EQ(Panel().History().UndoSteps(), states.size() - 1);
+    ASSERT_EQ(Window().Model().History().UndoSteps(), states.size() - 1);
 
     for (std::size_t back = states.size() - 1; back-- > 0;) {
         Panel().UndoAction()->trigger();
@@ -162,52 +163,85 @@ TEST_F(EditingCommandsTest, UndoAndRedoRestoreTheExactCellsOfEveryStep) {
     // A new edit after an undo drops the redo steps.
     Panel().Undo();
     Press(UpperLine(1));
-    EXPECT_FALSE(Panel().History().CanRedo());
+    EXPECT_FALSE(Window().Model().History().CanRedo());
 }
 
-TEST_F(EditingCommandsTest, TheKeysReachUndoAndRedo) {
+TEST_F(EditingCommandsTest, TheKeysReachTheNotationUnlessABoxHasItsOwnUndo) {
     NimSofyanInUserSlot();
+    Window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+    EXPECT_TRUE(Controls().Picture1->hasFocus());  // the closed list handed the keys on
     const CellSnapshot stored = Cells();
     Press(UpperLine(1));
     const CellSnapshot edited = Cells();
-    Window().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
-    Controls().Picture1->setFocus();
-    QTest::keyClick(&Window(), Qt::Key_Z, Qt::ControlModifier);
+    auto key = [](Qt::Key which, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
+        QTest::keyClick(QApplication::focusWidget(), which, modifiers);
+    };
+    QTest::mouseClick(Controls().Text2, Qt::LeftButton);
+    QTest::keyClick(Controls().Text2, Qt::Key_End);
+    QTest::keyClicks(Controls().Text2, "7");
+    ASSERT_EQ(Controls().Text2->text(), "27");
+    key(Qt::Key_Z);  // the box undoes its own typing
+    EXPECT_EQ(Controls().Text2->text(), "2");
+    EXPECT_EQ(Cells(), edited);
+    key(Qt::Key_Z);  // nothing left in the box: the notation's step
     EXPECT_EQ(Cells(), stored);
-    QTest::keyClick(&Window(), Qt::Key_Y, Qt::ControlModifier);
+    key(Qt::Key_Y);  // the notation's step first, then the box's own
     EXPECT_EQ(Cells(), edited);
-    QTest::keyClick(&Window(), Qt::Key_Z, Qt::ControlModifier);
-    QTest::keyClick(&Window(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    key(Qt::Key_Y);
+    EXPECT_EQ(Controls().Text2->text(), "27");
+    Press({5, 5});  // a click on the notation takes the keys
+    EXPECT_TRUE(Controls().Picture1->hasFocus());
+    key(Qt::Key_Z);
+    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(Cells(), edited);
+}
+
+TEST_F(EditingCommandsTest, UndoAfterClearBringsBackTheWholeUsul) {
+    NimSofyanInUserSlot();
+    const QStringList shown{Controls().Label1->text(), Controls().Text2->text(),
+                            Controls().Text3->text(),  Controls().Text4->text(),
+                            Controls().Text5->text(),  Controls().Label4->text()};
+    const CellSnapshot cells = Cells();
+    Click("But_Temizle");
+    ASSERT_EQ(Controls().Text5->text(), "");
+    Panel().Undo();
+    EXPECT_EQ(Cells(), cells);
+    EXPECT_EQ((QStringList{Controls().Label1->text(), Controls().Text2->text(),
+                           Controls().Text3->text(), Controls().Text4->text(),
+                           Controls().Text5->text(), Controls().Label4->text()}),
+              shown);
+    Panel().Redo();
+    EXPECT_EQ(Controls().Text5->text(), "");
+    EXPECT_EQ(Controls().Text3->text(), "8");
 }
 
 TEST_F(EditingCommandsTest, LoadingOrSavingStartsAFreshHistory) {
     NimSofyanInUserSlot();
-    EXPECT_FALSE(Panel().History().CanUndo());  // saving as started afresh
+    EXPECT_FALSE(Window().Model().History().CanUndo());  // saving as started afresh
     Press(UpperLine(1));
     Click("But_mertebe(0)");
-    ASSERT_TRUE(Panel().History().CanUndo());
+    ASSERT_TRUE(Window().Model().History().CanUndo());
 
     // A refused save keeps the history.
     Click("But_kaydet");
     EXPECT_EQ(LastMessage(), Message(6));
-    EXPECT_TRUE(Panel().History().CanUndo());
+    EXPECT_TRUE(Window().Model().History().CanUndo());
 
     Click("But_mertebe(1)");
     ClearMessages();
     Click("But_kaydet");
     ASSERT_TRUE(Messages().empty());
-    EXPECT_FALSE(Panel().History().CanUndo());
+    EXPECT_FALSE(Window().Model().History().CanUndo());
     const CellSnapshot saved = Cells();
     EXPECT_EQ(ReadSlot(205).cells, saved);
     Panel().Undo();
     EXPECT_EQ(Cells(), saved);
 
     Press(UpperLine(6));
-    ASSERT_TRUE(Panel().History().CanUndo());
+    ASSERT_TRUE(Window().Model().History().CanUndo());
     LoadSlot(2);
-    EXPECT_FALSE(Panel().History().CanUndo());
+    EXPECT_FALSE(Window().Model().History().CanUndo());
     const CellSnapshot loaded = Cells();
     Panel().Undo();
     EXPECT_EQ(Cells(), loaded);
@@ -215,7 +249,7 @@ TEST_F(EditingCommandsTest, LoadingOrSavingStartsAFreshHistory) {
     Press(UpperLine(1));
     Click("But_sonraki");
     EXPECT_EQ(Window().CurrentSlot(), 3);
-    EXPECT_FALSE(Panel().History().CanUndo());
+    EXPECT_FALSE(Window().Model().History().CanUndo());
 }
 
 TEST_F(EditingCommandsTest, ShortcutsRespectTheScreenLock) {
@@ -244,7 +278,7 @@ TEST_F(EditingCommandsTest, SaveKeySavesAUserSlot) {
     Panel().SaveAction()->trigger();
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(ReadSlot(205).cells, Cells());
-    EXPECT_FALSE(Panel().History().CanUndo());
+    EXPECT_FALSE(Window().Model().History().CanUndo());
 }
 
 }  // namespace

@@ -8,8 +8,6 @@ namespace {
 
 using EditingMouseTest = EditingFixture;
 
-QString Message(int index) { return QString::fromStdString(MessageText(Language::Turkish, index)); }
-
 TEST_F(EditingMouseTest, PressesWithNothingLoadedAreRefusedWithMessage15) {
     ASSERT_EQ(Window().CurrentSlot(), 0);
     const CellSnapshot before = Cells();
@@ -50,8 +48,10 @@ TEST_F(EditingMouseTest, RingsGapsAndRowBandsFollowTheHitTest) {
 
 TEST_F(EditingMouseTest, OtherButtonsStepTheDotsOfTheHandTheLineBelongsTo) {
     LoadEmptyUserSlot();
-    Cell(1).rightDuration = 2;
-    Cell(1).leftDuration = 16;
+    ChangeCell(1, [](StrokeCell& cell) {
+        cell.rightDuration = 2;
+        cell.leftDuration = 16;
+    });
     std::vector<int> right;
     std::vector<int> left;
     for (int press = 0; press < 3; ++press) {
@@ -69,7 +69,7 @@ TEST_F(EditingMouseTest, OtherButtonsStepTheDotsOfTheHandTheLineBelongsTo) {
 
 TEST_F(EditingMouseTest, FourLoudnessStepsReturnToUnsetFromEitherLine) {
     LoadEmptyUserSlot();
-    Cell(5).rightDuration = 8;
+    ChangeCell(5, [&](StrokeCell& cell) { cell.rightDuration = 8; });
     std::vector<int> seen;
     for (QPoint at : {UpperLine(5), LowerLine(5), UpperLine(5), LowerLine(5)}) {
         Press(at);
@@ -81,7 +81,7 @@ TEST_F(EditingMouseTest, FourLoudnessStepsReturnToUnsetFromEitherLine) {
 
 TEST_F(EditingMouseTest, TheNoteMenuOpensWhereTheUserPressedAndSetsOneHand) {
     LoadEmptyUserSlot();
-    Cell(2).leftDuration = 16;
+    ChangeCell(2, [&](StrokeCell& cell) { cell.leftDuration = 16; });
     Window().göster();
     Window().move(0, 0);  // on the (small) test screen, so the menu need not be shifted onto it
     ChooseInNextPopup("Mn_editNota(2)");  // right-hand eighth
@@ -104,11 +104,11 @@ TEST_F(EditingMouseTest, TheNoteMenuOpensWhereTheUserPressedAndSetsOneHand) {
 
 TEST_F(EditingMouseTest, DeletingTheOnlyHandEmptiesTheCellWithItsLoudnessAndSyllable) {
     LoadEmptyUserSlot();
-    StrokeCell& cell = Cell(4);
-    cell.rightDuration = 16;
-    cell.loudness = 3;
-    cell.syllable = "Düm";
-    Window().göster();
+    ChangeCell(4, [](StrokeCell& cell) {
+        cell.rightDuration = 16;
+        cell.loudness = 3;
+        cell.syllable = "Düm";
+    });
     ChooseInNextPopup("Mn_editNota(6)");
     Press(Centre(4));
     EXPECT_TRUE(Cell(4).IsEmpty());
@@ -118,7 +118,7 @@ TEST_F(EditingMouseTest, DeletingTheOnlyHandEmptiesTheCellWithItsLoudnessAndSyll
 
 TEST_F(EditingMouseTest, TheSyllableMenuOpensForOtherButtonsOnTheRing) {
     LoadEmptyUserSlot();
-    Cell(3).rightDuration = 8;
+    ChangeCell(3, [&](StrokeCell& cell) { cell.rightDuration = 8; });
     ChooseInNextPopup("Mn_metin(5)");
     Press(Centre(3), Qt::RightButton);
     EXPECT_EQ(popupName_, "Mn_metinler");
@@ -137,9 +137,11 @@ TEST_F(EditingMouseTest, MenuCommandsWithoutASelectedRingDoNothing) {
     EXPECT_EQ(Cells(), before);
 
     // Item 7 (the separator line) only clears loudness and syllable.
-    Cell(9).rightDuration = 4;
-    Cell(9).loudness = 2;
-    Cell(9).syllable = "Te ";
+    ChangeCell(9, [](StrokeCell& cell) {
+        cell.rightDuration = 4;
+        cell.loudness = 2;
+        cell.syllable = "Te ";
+    });
     Window().SetSelectedRing(9);
     Panel().Mn_editNota_Click(7);
     EXPECT_EQ(Cell(9).rightDuration, 4);

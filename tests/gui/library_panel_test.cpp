@@ -1,17 +1,13 @@
 // The library in the window: the lists, loading, stepping, saving with its refusals, saving
 // as, deleting, clearing and the reference table.
 #include "app/texts.h"
+#include "library/cp1254.h"
 #include "tests/gui/window_fixture.h"
 
 namespace ritmora::testing {
 namespace {
 
-class LibraryPanel : public WindowFixture {
-  protected:
-    QString Message(int index) {
-        return QString::fromStdString(MessageText(Window().language(), index));
-    }
-};
+using LibraryPanel = WindowFixture;
 
 TEST_F(LibraryPanel, LoadListShowsEverySlotAndIsTheOnlyThingUsable) {
     Click("But_yükle");
@@ -179,25 +175,45 @@ TEST_F(LibraryPanel, ClearEmptiesTheScreenSoSaveAsksForAName) {
     EXPECT_EQ(ReadSlot(205).totalDuration, 40);
 }
 
-TEST_F(LibraryPanel, AFailedReadKeepsTheUsulAndAFailedWriteIsReported) {
+TEST_F(LibraryPanel, AFailedReadChangesNothingAndAFailedWriteIsReported) {
     LoadSlot(12);
     SaveAs(205);
+    LoadSlot(205);
     const UsulRecord shown = Window().CurrentUsul();
-    std::filesystem::resize_file(folder / "usuller.usl", 150 * kRecordSize);
-    LoadSlot(160);
+    std::filesystem::resize_file(folder / "usuller.usl", 205 * kRecordSize);
+    Click("But_sonraki");  // slot 206 is past the end of the file now
     EXPECT_EQ(LastMessage(), "     usul okuma başarısız.     ");
-    EXPECT_EQ(Window().CurrentSlot(), 160);
+    LoadSlot(230);
+    EXPECT_EQ(Messages().size(), 2u);
+    // The slot still names the usul on screen, so a save writes where it came from.
+    EXPECT_EQ(Window().CurrentSlot(), 205);
+    EXPECT_EQ(Controls().Label1->text(), "205");
     EXPECT_EQ(Window().CurrentUsul(), shown);
-    EXPECT_TRUE(Controls().Text5->text().startsWith("Türk aksağı"));
+    Controls().Text5->setText("Yine aksak");
+    Click("But_kaydet");
+    EXPECT_EQ(ReadSlot(205).name, FitText("Yine aksak", 40));
 
-    LoadSlot(205);  // fails as well: the file now ends at slot 150
-    Window().SetCurrentSlot(205);
-    Window().ApplyFixedSlotLock();
     Window().Library().Close();
     ClearMessages();
     Click("But_kaydet");
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages()[0].text, Message(kRecordWriteFailedMessage));
+}
+
+TEST_F(LibraryPanel, SaveAsIntoAnOccupiedUserSlotAsksNamingTheUsulThere) {
+    LoadSlot(12);
+    const UsulRecord there = ReadSlot(231);
+    AnswerQuestions(false);
+    SaveAs(231);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_TRUE(Messages()[0].question);
+    EXPECT_TRUE(LastMessage().contains(QString::fromStdString(ShownText(there.name)).trimmed()));
+    EXPECT_EQ(ReadSlot(231), there);
+    EXPECT_EQ(Window().CurrentSlot(), 12);
+    AnswerQuestions(true);
+    SaveAs(231);
+    EXPECT_EQ(ReadSlot(231).cells, ReadSlot(12).cells);
+    EXPECT_EQ(Window().CurrentSlot(), 231);
 }
 
 TEST_F(LibraryPanel, EmptySlotNameBoxReadsEmpty) {
@@ -229,15 +245,17 @@ class RealBoxes : public WindowFixture {
     RealBoxes() { useRealMessageBoxes = true; }
 };
 
-TEST_F(RealBoxes, DeleteQuestionHasCancelAsDefault) {
-    LoadSlot(231);
-    QString seen;
-    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-    ClickButtonOfActiveBox(QMessageBox::Ok, &seen, &defaultButton);
-    Click("But_Sil");
-    EXPECT_EQ(seen, "Bu usulü kalıcı olarak silmek istiyor musunuz ?");
-    EXPECT_EQ(defaultButton, QMessageBox::Cancel);
-    EXPECT_EQ(ReadSlot(231).totalDuration, 0);
+TEST_F(RealBoxes, QuestionsBeforeReplacingAnUsulHaveCancelAsDefault) {
+    const std::function<void()> asks[] = {[this] { Click("But_Sil"); }, [this] { SaveAs(231); }};
+    for (const auto& ask : asks) {
+        LoadSlot(231);
+        const UsulRecord stored = ReadSlot(231);
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+        ClickButtonOfActiveBox(QMessageBox::Cancel, nullptr, &defaultButton);
+        ask();
+        EXPECT_EQ(defaultButton, QMessageBox::Cancel);
+        EXPECT_EQ(ReadSlot(231), stored);
+    }
 }
 
 }  // namespace

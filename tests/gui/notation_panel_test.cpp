@@ -90,26 +90,6 @@ TEST_F(NotationPanel, LanguageSwitchRedrawsWithTheOtherLetters) {
     EXPECT_EQ(Controls().Label4->text(), "Tamam");
 }
 
-TEST_F(NotationPanel, PlanModeKeepsThePictureWhenTheLanguageChanges) {
-    LoadSlot(12);
-    Controls().Option4->setChecked(true);
-    Window().CurrentUsul().Cell(30).rightDuration = 16;  // not drawn until the next redraw
-    const QImage before = Picture();
-    TriggerMenu("Mn_Lisanlar");
-    EXPECT_EQ(Picture(), before);
-}
-
-TEST_F(NotationPanel, SlotLabelClickRedraws) {
-    LoadSlot(12);
-    Window().CurrentUsul().Cell(30).rightDuration = 16;
-    EXPECT_EQ(InkIn(GlyphLeftX(30), 56, GlyphLeftX(30) + 10, 59), 0);
-    QTest::mouseClick(Controls().Label1, Qt::LeftButton);
-    EXPECT_GT(InkIn(GlyphLeftX(30), 56, GlyphLeftX(30) + 10, 59), 5);
-    EXPECT_EQ(Controls().Text4->text(), "56");
-    EXPECT_EQ(Controls().Label4->text(), "Fazla");
-    EXPECT_EQ(Controls().Label4->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-}
-
 TEST_F(NotationPanel, TimeSignatureBoxesSetTheExpectedTotal) {
     LoadSlot(12);  // 5/8, total 40
     EXPECT_EQ(Window().ExpectedTotal(), 40);

@@ -113,23 +113,29 @@ TEST_F(PlanPanelTest, OpeningShowsTheSavedTextNameAndPassages) {
     EXPECT_EQ(Items(Controls().List3), QStringList{"Isinma"});
 }
 
-TEST_F(PlanPanelTest, DeleteNeedsASelectionAndAsksNothing) {
-    ASSERT_TRUE(SavePlan(QStringLiteral("Tek"), QStringLiteral("A 165 1 4 84")));
-    EnterPlanMode();  // selects and opens the only plan
-    ASSERT_EQ(Controls().File1->currentRow(), 0);
-    EXPECT_EQ(Controls().Text9->text(), QStringLiteral("Tek"));
+TEST_F(PlanPanelTest, TheKeysOpenThePlanTheyChooseAndDeleteAsksNamingIt) {
+    ASSERT_TRUE(SavePlan(QStringLiteral("aaa"), QStringLiteral("A 165 1 4 84")));
+    ASSERT_TRUE(SavePlan(QStringLiteral("bbb"), QStringLiteral("B 12 1 4 84")));
+    EnterPlanMode();
+    OpenPlan(QStringLiteral("aaa.txt"));
+    QTest::keyClick(Controls().File1, Qt::Key_Down);
+    EXPECT_EQ(Controls().Text9->text(), QStringLiteral("bbb"));
+    EXPECT_EQ(Items(Controls().List3), QStringList{"B"});
 
-    Click("Command5");
-    EXPECT_TRUE(Messages().empty());
-    EXPECT_FALSE(std::filesystem::exists(vlvl / "Tek.txt"));
-    EXPECT_EQ(Controls().File1->count(), 0);
-    EXPECT_TRUE(Controls().Text14->toPlainText().isEmpty());
-    EXPECT_TRUE(Controls().Text9->text().isEmpty());
-    EXPECT_EQ(Controls().List3->count(), 0);
-
+    AnswerQuestions(false);
     Click("Command5");
     ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(LastMessage(), QString::fromUtf8("Bir meşk planı seçin.  "));
+    EXPECT_TRUE(Messages()[0].question);
+    EXPECT_TRUE(LastMessage().contains(QStringLiteral("\"bbb.txt\"")));
+    EXPECT_TRUE(std::filesystem::exists(vlvl / "bbb.txt"));
+    AnswerQuestions(true);
+    Click("Command5");
+    EXPECT_FALSE(std::filesystem::exists(vlvl / "bbb.txt"));
+    EXPECT_TRUE(std::filesystem::exists(vlvl / "aaa.txt"));
+    EXPECT_TRUE(Controls().Text9->text().isEmpty());
+    EXPECT_EQ(Controls().List3->count(), 0);
+    Click("Command5");
+    EXPECT_EQ(LastMessage(), Message(message::kSelectAPlan));
 }
 
 TEST_F(PlanPanelTest, FileNamesLoseEveryTxt) {
@@ -139,19 +145,18 @@ TEST_F(PlanPanelTest, FileNamesLoseEveryTxt) {
     EXPECT_EQ(Items(Controls().List3), QStringList{"A"});
 }
 
-TEST_F(PlanPanelTest, AFileEditedByHandShowsItsFaultWhenOpened) {
+TEST_F(PlanPanelTest, AFileEditedByHandShowsItsFaultWhenOpenedNotWhenEntering) {
     WriteRawPlan("Bozuk.txt", "Bir 165 1 4 84\r\nIki 165 4 84\r\n");
     WriteRawPlan("Cok.txt", "Bir 165 1 4 84\r\n\r\nIki 300 1 4 84\r\n");
-    EnterPlanMode();  // opens the first: Bozuk.txt
-    ASSERT_EQ(Messages().size(), 1u);
+    EnterPlanMode();  // opens the first, Bozuk.txt, as it is, so that it can be mended
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(TextLines(), (QStringList{"Bir 165 1 4 84", "Iki 165 4 84"}));
+    OpenPlan(QStringLiteral("Bozuk.txt"));
     EXPECT_EQ(LastMessage(),
               QString::fromUtf8("Hatalı giriş veya bölüm adında boşluk var.  Satır: 2"));
-    // The text is shown as it is, so that it can be mended and saved.
-    EXPECT_EQ(TextLines(), (QStringList{"Bir 165 1 4 84", "Iki 165 4 84"}));
-    EXPECT_EQ(Items(Controls().List3), (QStringList{"Bir", "Iki"}));
-
     OpenPlan(QStringLiteral("Cok.txt"));
     EXPECT_EQ(LastMessage(), QString::fromUtf8("Hatalı usul numarası.  Satır: 2"));
+    EXPECT_EQ(Messages().size(), 2u);
 }
 
 TEST_F(PlanPanelTest, APlanTextFileWrittenElsewhereInUtf8OrWindows1254Opens) {

@@ -40,7 +40,7 @@ class PlanPlaybackTest : public PlanFixture {
     bool PlaysNothing() {
         return !ThePlayer().IsOpen() && Timers().ArmedCount(TimerFamily::Passage) == 0 &&
                Timers().ArmedCount(TimerFamily::PlanEnd) == 0 && !IsEnabled("Command1") &&
-               !IsEnabled("Command3") && IsEnabled("Command4") && !Window().Model().planPlaying;
+               !IsEnabled("Command3") && IsEnabled("Command4") && !plan->Playback().IsPlaying();
     }
 };
 
@@ -182,10 +182,10 @@ TEST_F(PlanPlaybackTest, PassageTimersFollowTheSoundToTheEnd) {
     EXPECT_GE(ThePlayer().PositionMs(), plan->Plan().PassageEndMs[0] - 50);
     QTRY_COMPARE_WITH_TIMEOUT(Controls().List3->currentRow(), 2, 5000);
     EXPECT_EQ(Controls().Label1->text(), QStringLiteral("4"));
-    EXPECT_EQ(Window().CurrentUsul().beats, 3);
+    EXPECT_EQ(Window().CurrentSlot(), 0);  // the editor's usul is never the passage's
 
     // The end timer stops the plan and selects the first passage again.
-    QTRY_VERIFY_WITH_TIMEOUT(!Window().Model().planPlaying, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!plan->Playback().IsPlaying(), 5000);
     EXPECT_TRUE(PlaysNothing());
     EXPECT_EQ(Controls().List3->currentRow(), 0);
 }
@@ -199,7 +199,7 @@ TEST_F(PlanPlaybackTest, ThePassageDisplayWaitsForASoundThatFellBehind) {
     const int stalled = ThePlayer().PositionMs();
     QTest::qWait(plan->Plan().PassageEndMs[0] - stalled + 300);
     EXPECT_EQ(Controls().List3->currentRow(), 0);
-    EXPECT_TRUE(Window().Model().planPlaying);
+    EXPECT_TRUE(plan->Playback().IsPlaying());
     ThePlayer().Resume();
     QTRY_COMPARE_WITH_TIMEOUT(Controls().List3->currentRow(), 1, 5000);
     EXPECT_GE(ThePlayer().PositionMs(), plan->Plan().PassageEndMs[0]);
@@ -248,10 +248,9 @@ TEST_F(PlanPlaybackTest, StartClosesTheHelpPanel) {
 TEST_F(PlanPlaybackTest, StartingAnUsulStopsASoundingPlan) {
     Prepare("Bir", "Tek 4 1 4 120", 0);
     Click("Command4");
-    ASSERT_TRUE(Window().Model().planPlaying);
-    Controls().But_Baslat->setEnabled(true);
-    emit Controls().But_Baslat->pressed();
-    EXPECT_FALSE(Window().Model().planPlaying);
+    ASSERT_TRUE(plan->Playback().IsPlaying());
+    Click("But_Baslat");
+    EXPECT_FALSE(plan->Playback().IsPlaying());
     EXPECT_EQ(Timers().ArmedCount(TimerFamily::PlanEnd), 0);
 }
 

@@ -121,54 +121,71 @@ TEST_F(PlanRehearsalTest, ExamplePicturesAreDrawnAndFollowTheLanguage) {
         QStringLiteral("Beat information for HUSEYNI PESHREV of Lavta-player Tavron:")));
 }
 
-TEST_F(PlanRehearsalTest, TheEditorsUsulSurvivesThePlanMode) {
-    LoadSlot(12);
-    ASSERT_EQ(Window().CurrentSlot(), 12);
-    // An edit that is not saved: the last stroke made medium.
-    Window().CurrentUsul().Cell(9).loudness = 2;
-    Window().göster();
-    const UsulRecord edited = Window().CurrentUsul();
-    const QImage picture = Picture();
-    const QString total = Controls().Text4->text();
+// Everything the editor shows, as the user sees it.
+struct EditorView {
+    int slot;
+    UsulRecord usul;
+    QImage picture;
+    QStringList texts;
+    QPalette status;
+    std::vector<bool> enabled;
+    bool operator==(const EditorView&) const = default;
+};
 
-    EnterPlanMode();
-    ASSERT_TRUE(
-        SavePlan(QStringLiteral("Kisa"), QStringLiteral("Bir 4 1 4 120\nIki 165 -3 4 120")));
-    OpenPlan(QStringLiteral("Kisa.txt"));
-    Click("Command4");
-    ASSERT_TRUE(Messages().empty());
-    EXPECT_EQ(Controls().Label1->text(), QStringLiteral("4"));
-    EXPECT_NE(Window().CurrentUsul(), edited);
-    plan->Playback().PassageTimerProc(1);
-    EXPECT_EQ(Controls().Label1->text(), QStringLiteral("165"));
-    Click("Command3");
-
-    Click("Option2");
-    EXPECT_EQ(Window().CurrentSlot(), 12);
-    EXPECT_EQ(Controls().Label1->text(), QStringLiteral("12"));
-    EXPECT_EQ(Window().CurrentUsul(), edited);
-    EXPECT_EQ(Picture(), picture);
-    EXPECT_EQ(Controls().Text4->text(), total);
-    EXPECT_TRUE(Controls().Picture1->isVisible());
-    // The library still holds the slot as it was: nothing was saved on the way.
-    EXPECT_NE(ReadSlot(12), edited);
+EditorView Seen(ArayüzKalıp& window) {
+    WindowControls& c = window.Controls();
+    std::vector<bool> enabled;
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             c.But_kaydet, c.But_Sil, c.But_Temizle, c.But_mertebe[0], c.But_yükle, c.But_Dur})
+        enabled.push_back(control->isEnabled());
+    return {window.CurrentSlot(),
+            window.CurrentUsul(),
+            c.Picture1->Picture(),
+            {c.Label1->text(), c.Text2->text(), c.Text3->text(), c.Text4->text(), c.Text5->text(),
+             c.Label4->text()},
+            c.Label4->palette(),
+            enabled};
 }
 
-TEST_F(PlanRehearsalTest, TheEditorsUsulIsRedrawnInTheNewLanguage) {
+TEST_F(PlanRehearsalTest, LeavingThePlanModeGivesBackTheEditorExactly) {
     LoadSlot(12);
-    const UsulRecord loaded = Window().CurrentUsul();
+    SaveAs(205);
+    Press(UpperLine(9));  // an edit that is not saved
+    const EditorView before = Seen(Window());
     EnterPlanMode();
-    ASSERT_TRUE(SavePlan(QStringLiteral("Kisa"), QStringLiteral("Bir 4 1 4 120")));
-    OpenPlan(QStringLiteral("Kisa.txt"));
+    ASSERT_TRUE(SavePlan(QStringLiteral("p"), QStringLiteral("a 165 1 4 84\nb 4 1 4 120")));
+    OpenPlan(QStringLiteral("p.txt"));
     Click("Command4");
+    EXPECT_EQ(Controls().Label1->text(), QStringLiteral("165"));
+    plan->Playback().PassageTimerProc(1);
+    EXPECT_EQ(Controls().Label1->text(), QStringLiteral("4"));
     Click("Command3");
-    TriggerMenu("Mn_Lisanlar");  // in plan mode nothing is redrawn
     Click("Option2");
-    EXPECT_EQ(Window().CurrentUsul(), loaded);
-    // The same usul drawn in English now, as a fresh redraw draws it.
-    const QImage shown = Picture();
-    Window().göster();
-    EXPECT_EQ(Picture(), shown);
+    EXPECT_TRUE(Seen(Window()) == before);
+    EXPECT_EQ(ReadSlot(205).cells, ReadSlot(12).cells);  // nothing was saved on the way
+}
+
+TEST_F(PlanRehearsalTest, UndoDoesNothingInThePlanModeAndNoPassageReachesTheEditor) {
+    LoadSlot(12);
+    SaveAs(205);
+    const CellSnapshot stored = Cells();
+    Press(UpperLine(1));
+    const CellSnapshot edited = Cells();
+    EnterPlanMode();
+    ASSERT_TRUE(SavePlan(QStringLiteral("Bir"), QStringLiteral("Bir 4 1 4 120")));
+    OpenPlan(QStringLiteral("Bir.txt"));
+    Click("Command4");
+    Panel().UndoAction()->trigger();
+    Click("Command3");
+    Click("Option2");
+    Panel().RedoAction()->trigger();
+    EXPECT_EQ(Window().CurrentSlot(), 205);
+    EXPECT_EQ(Cells(), edited);
+    Panel().UndoAction()->trigger();  // back in the editor, the history is its own again
+    EXPECT_EQ(Cells(), stored);
+    Panel().RedoAction()->trigger();
+    Click("But_kaydet");
+    EXPECT_EQ(ReadSlot(205).cells, edited);
 }
 
 }  // namespace

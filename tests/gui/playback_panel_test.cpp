@@ -4,6 +4,7 @@
 
 #include "notation/qt/notation_painter.h"
 #include "playback/schedule.h"
+#include "sound/wav.h"
 #include "tests/gui/window_fixture.h"
 
 namespace ritmora::testing {
@@ -34,6 +35,15 @@ TEST_F(UsulPlayback, EmptyUsulSaysNoBeatsAndLocksNothing) {
     EXPECT_FALSE(panel->IsPlaying());
     EXPECT_FALSE(fs::exists(Vlvl() / "Shablon.---"));
     EXPECT_TRUE(Unlocked());
+}
+
+TEST_F(UsulPlayback, ARejectedSampleFileIsReportedOncePerStart) {
+    LoadSlot(158);
+    std::ofstream(Vlvl() / SampleFileName(Instrument::Kudum, true, 3)) << "no sound in here";
+    Click("But_Baslat");
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(LastMessage(), QString::fromLatin1(kFormatNotRecognized));
+    Click("But_Dur");
 }
 
 TEST_F(UsulPlayback, StartLocksDrawsTheMarkerWhichMovesAndStopRemovesIt) {

@@ -46,8 +46,8 @@ TEST_F(SoundStartup, BankWrittenAtStartAndEverySoundFileGoneAtShutdown) {
     EXPECT_EQ(SoundFilesIn(Vlvl()), expected);
     EXPECT_EQ(CheckedItem(Controls().Mn_Oseviye), 6);
     EXPECT_EQ(CheckedItem(Controls().Mn_Zseviye), 4);
-    EXPECT_FLOAT_EQ(FindSampleBankMenu(Window())->Factors().medium, 0.6f);
-    EXPECT_FLOAT_EQ(FindSampleBankMenu(Window())->Factors().soft, 0.4f);
+    EXPECT_FLOAT_EQ(Window().SampleBank().Factors().medium, 0.6f);
+    EXPECT_FLOAT_EQ(Window().SampleBank().Factors().soft, 0.4f);
 
     // A rendered usul, a look-alike outside vlvl and a plan file inside it.
     LoadSlot(12);
@@ -72,7 +72,7 @@ TEST_F(SoundStartup, LoudnessMenusRescaleTheirFilesOnly) {
     TriggerMenu("Mn_Oseviye(8)");
     EXPECT_EQ(CheckedItem(Controls().Mn_Oseviye), 8);
     EXPECT_EQ(CheckedItem(Controls().Mn_Zseviye), 4);
-    EXPECT_FLOAT_EQ(FindSampleBankMenu(Window())->Factors().medium, 0.8f);
+    EXPECT_FLOAT_EQ(Window().SampleBank().Factors().medium, 0.8f);
 
     const std::vector<std::int16_t> medium = Samples(Vlvl() / "BENDRD21.---");
     ASSERT_FALSE(medium.empty());
@@ -114,7 +114,7 @@ TEST_F(SoundStartup, UnwritableBankAtStartReportsFailure) {
     fs::remove_all(Vlvl());
     std::ofstream(Vlvl()) << "a file where the folder should be";
     ClearMessages();
-    EXPECT_FALSE(InstallSampleBankMenu(Window()));
+    EXPECT_FALSE(Window().SampleBank().baslat_bindir());
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages().back().text, QString::fromStdString(MessageText(Language::Turkish, 13)));
 }

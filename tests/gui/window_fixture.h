@@ -48,6 +48,7 @@
 #include "app/editing_panel.h"
 #include "app/main_window.h"
 #include "app/message_box.h"
+#include "app/message_numbers.h"
 #include "app/picture_box.h"
 #include "app/playback_panel.h"
 #include "app/sample_bank_menu.h"
@@ -84,7 +85,7 @@ class WindowFixture : public ::testing::Test {
                 return request.question ? questionAnswer_ : true;
             });
         }
-        window_ = std::make_unique<ArayüzKalıp>(folder);
+        window_ = std::make_unique<ArayüzKalıp>(folder, output);
         if (window_->StartedOk()) {
             window_->show();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
@@ -189,9 +190,15 @@ class WindowFixture : public ::testing::Test {
         return items;
     }
 
+    // The text of message `index` in the window's language.
+    QString Message(int index) {
+        return QString::fromStdString(MessageText(window_->language(), index));
+    }
+
     std::filesystem::path folder;
     std::vector<std::uint8_t> libraryBytes;  // empty: the default library
     bool useRealMessageBoxes = false;
+    std::optional<Player::Output> output = Player::Output::Silent;
 
   private:
     QTemporaryDir dir_;
@@ -200,19 +207,25 @@ class WindowFixture : public ::testing::Test {
     bool questionAnswer_ = true;
 };
 
-// The window with the editing panel installed, and presses on the notation as a user makes them.
+// The window and presses on the notation as a user makes them.
 class EditingFixture : public WindowFixture {
   protected:
     void SetUp() override {
         WindowFixture::SetUp();
         ASSERT_TRUE(Window().StartedOk());
-        panel_ = InstallEditingPanel(Window());
-        ASSERT_NE(panel_, nullptr);
     }
 
-    EditingPanel& Panel() { return *panel_; }
-    StrokeCell& Cell(int ring) { return Window().CurrentUsul().Cell(ring); }
+    EditingPanel& Panel() { return Window().Editing(); }
+    const StrokeCell& Cell(int ring) { return Window().CurrentUsul().Cell(ring); }
     CellSnapshot Cells() { return Window().CurrentUsul().cells; }
+    // Changes cell `ring` as a test's setting up does: one edit of the model, redrawn.
+    template <typename Change>
+    void ChangeCell(int ring, Change change) {
+        Window().Model().Edit([&](UsulRecord& usul) {
+            change(usul.Cell(ring));
+            return TransformResult::Changed;
+        });
+    }
 
     // Picture positions of ring `ring`: its centre, the right-hand line and the left-hand line.
     static int RingX(int ring) { return RingCentreX(ColumnOfRing(ring)); }
@@ -230,8 +243,7 @@ class EditingFixture : public WindowFixture {
     // Gives the picture `rows` rows by putting a left-hand stroke into the row's last ring
     // (ring 45 x rows) and redrawing.
     void EnsureRows(int rows) {
-        Cell(kRingsPerRow * rows).leftDuration = 2;
-        Window().göster();
+        ChangeCell(kRingsPerRow * rows, [](StrokeCell& cell) { cell.leftDuration = 2; });
     }
 
     // Chooses the named item of the next popup menu as the user does (a click on it), and
@@ -272,20 +284,17 @@ class EditingFixture : public WindowFixture {
 
     QPoint popupPosition_;
     QString popupName_;
-
-  private:
-    EditingPanel* panel_ = nullptr;
 };
 
-// The window with the sample bank menus and the usul playback panel installed as start-up
-// installs them; the player runs on its silent clock unless a test asks for the real output.
+// The window with its sample bank written as start-up writes it; the player runs on its silent
+// clock unless a test asks for the real output.
 class PlaybackFixture : public WindowFixture {
   protected:
     void SetUp() override {
         WindowFixture::SetUp();
         ASSERT_TRUE(Window().StartedOk());
-        ASSERT_TRUE(InstallSampleBankMenu(Window()));
-        panel = InstallPlaybackPanel(Window(), output);
+        ASSERT_TRUE(Window().SampleBank().baslat_bindir());
+        panel = &Window().Playback();
     }
 
     std::filesystem::path Vlvl() const { return VlvlFolder(folder); }
@@ -305,7 +314,6 @@ class PlaybackFixture : public WindowFixture {
         return samples;
     }
 
-    Player::Output output = Player::Output::Silent;
     PlaybackPanel* panel = nullptr;
 };
 
@@ -320,30 +328,17 @@ inline const char* const kTypedExample =
 inline const char* const kExampleName = "Hüseyni Peşrevi Lavtacı Tavron";
 inline const char* const kExampleFile = "Huseyni Pesrevi Lavtaci Tavron.txt";
 
-// The window with its plan mode wired, the sample files written, a silent player (unless a
+// The window in its plan mode's reach: the sample files written, a silent player (unless a
 // sound server is named in PULSE_SERVER) and a fast slide.
-class PlanFixture : public WindowFixture {
+class PlanFixture : public EditingFixture {
   protected:
     void SetUp() override {
-        hadAudioWish_ = qEnvironmentVariableIsSet("RITMORA_AUDIO");
-        audioWish_ = qgetenv("RITMORA_AUDIO");
-        if (qEnvironmentVariableIsEmpty("PULSE_SERVER")) qputenv("RITMORA_AUDIO", "silent");
-        WindowFixture::SetUp();
-        ASSERT_TRUE(Window().StartedOk());
-        plan = InstallPlanPanel(Window());
+        if (!qEnvironmentVariableIsEmpty("PULSE_SERVER")) output = Player::Output::Automatic;
+        EditingFixture::SetUp();
+        plan = &Window().Plans();
         plan->View().SetSlideStepDelayMs(0);
         vlvl = folder / "vlvl";
         ASSERT_TRUE(WriteSampleBank(vlvl, {}).ok());
-    }
-
-    void TearDown() override {
-        WindowFixture::TearDown();
-        // Other suites of this program choose their own output.
-        if (hadAudioWish_) {
-            qputenv("RITMORA_AUDIO", audioWish_);
-        } else {
-            qunsetenv("RITMORA_AUDIO");
-        }
     }
 
     void EnterPlanMode() { Click("Option4"); }
@@ -378,10 +373,6 @@ class PlanFixture : public WindowFixture {
 
     PlanControls* plan = nullptr;
     std::filesystem::path vlvl;
-
-  private:
-    bool hadAudioWish_ = false;
-    QByteArray audioWish_;
 };
 
 }  // namespace ritmora::testing
