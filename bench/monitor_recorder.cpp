@@ -99,15 +99,25 @@ void MonitorRecorder::Run(int latencyMs) {
     parec.waitForFinished(2000);
 }
 
-std::optional<double> MonitorRecorder::StartOfRecordingMs(double beforeMs, double windowMs) const {
-    std::lock_guard lock(mutex_);
-    std::optional<double> start;
-    for (const Piece& p : pieces_) {
-        if (p.arrivalMs < beforeMs - windowMs || p.arrivalMs > beforeMs) continue;
-        const double candidate = p.arrivalMs - p.end * 1000.0 / kRate;
-        if (!start || candidate < *start) start = candidate;
+std::optional<double> MonitorRecorder::StartOfRecordingMs() const {
+    constexpr double kWindowMs = 60000.0;  // T0 does not move: a minute of pieces is plenty
+    constexpr double kClusterMs = 10.0;    // how far the usual delivery delays spread
+    std::vector<double> values;
+    {
+        std::lock_guard lock(mutex_);
+        for (auto it = pieces_.rbegin(); it != pieces_.rend(); ++it) {
+            if (it->arrivalMs < pieces_.back().arrivalMs - kWindowMs) break;
+            values.push_back(it->arrivalMs - it->end * 1000.0 / kRate);
+        }
     }
-    return start;
+    if (values.empty()) return std::nullopt;
+    std::sort(values.begin(), values.end());
+    std::size_t best = 0, bestCount = 0;
+    for (std::size_t first = 0, last = 0; first < values.size(); ++first) {
+        while (last < values.size() && values[last] <= values[first] + kClusterMs) ++last;
+        if (last - first > bestCount) best = first, bestCount = last - first;
+    }
+    return values[best];
 }
 
 std::optional<std::int64_t> MonitorRecorder::FirstLoudFrom(std::int64_t from) const {

@@ -3,12 +3,13 @@
 // tell when a sound was really heard.
 //
 // The monitor hands on every sample the sink plays, in order, so sample k of the recording was
-// played at T0 + k / 44 100 s, where T0 is when the recording's first sample was played. The null
-// sink renders ahead and its monitor hands samples on in bursts, so the arrival of a piece is only
-// an upper bound for the time its samples were played: T0 is taken as the smallest "arrival minus
-// the play length of everything up to the piece's end" over the pieces that arrived in the quiet
-// seconds before a measurement. parec without a latency asks nothing of the sink, which then
-// behaves as if nobody listened; with one the sink is held at that latency.
+// played at T0 + k / 44 100 s, where T0 is when the recording's first sample was played. A piece
+// arrives soon after its last sample has played, so "arrival minus the play length of everything
+// up to the piece's end" is T0 plus a small delay for most pieces; when the server lowers its
+// latency, the monitor hands on samples it has rendered ahead, whose pieces come early, and when
+// it raises it they come late. So T0 is taken from the tightest cluster of those values (the
+// lowest value in it). parec without a latency asks nothing of the sink, which then behaves as if
+// nobody listened; with one the sink is held at that latency.
 #include <QString>
 #include <atomic>
 #include <cstdint>
@@ -39,9 +40,9 @@ class MonitorRecorder {
     // Milliseconds on the steady clock, the same base as Player's.
     static double NowMs();
 
-    // When the recording's first sample was played, from the pieces that arrived within
-    // `windowMs` before `beforeMs`; nullopt when none did.
-    std::optional<double> StartOfRecordingMs(double beforeMs, double windowMs) const;
+    // When the recording's first sample was played (T0), from the pieces of the last minute;
+    // nullopt before the first piece.
+    std::optional<double> StartOfRecordingMs() const;
     // The first loud sample at or after sample `from`.
     std::optional<std::int64_t> FirstLoudFrom(std::int64_t from) const;
     // When the piece holding sample `index` arrived: an upper bound for its play time.

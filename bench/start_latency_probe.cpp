@@ -87,11 +87,11 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
     return o;
 }
 
-void RunEventsUntil(const std::function<bool()>& done, double timeoutMs) {
+void RunEventsUntil(const std::function<bool()>& done, double timeoutMs, int pollUs = 500) {
     const double deadline = MonitorRecorder::NowMs() + timeoutMs;
     while (!done() && MonitorRecorder::NowMs() < deadline) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 2);
-        QThread::usleep(500);
+        QThread::usleep(pollUs);
     }
 }
 
@@ -170,15 +170,13 @@ int main(int argc, char** argv) {
         // stretch is silent, so the first sound after it is this run's.
         RunEventsUntil(
             [&] {
-                // Only recent pieces: those of a moment when the server lowered its latency
-                // arrived early and would put the recording's start too early.
-                const auto start = recorder.StartOfRecordingMs(MonitorRecorder::NowMs(), 10000.0);
+                const auto start = recorder.StartOfRecordingMs();
                 if (!start) return false;
                 const double covered = playedAtMs(recorder.Recorded(), *start);
                 return covered >= lastEnd + quietMs &&
                        playedAtMs(recorder.LastLoud(), *start) <= covered - 300.0;
             },
-            30000.0);
+            30000.0, 20000);
         // Then a pause that differs from run to run, so that the clicks fall anywhere in an idle
         // sink's cycle of rendering ahead (two seconds on the null sink), as a user's do.
         RunEventsUntil([] { return false; }, (run * 797) % 2000);
@@ -198,8 +196,6 @@ int main(int argc, char** argv) {
         QProcess paplay;
         const std::int64_t recordedBefore = recorder.Recorded();
         const double playAt = MonitorRecorder::NowMs();
-        const std::optional<double> recordingStart =
-            recorder.StartOfRecordingMs(playAt, playAt - lastEnd - 200.0);
         if (options.paplay) {
             QStringList arguments{outputPath};
             if (options.paplayLatencyMs > 0) {
@@ -228,6 +224,7 @@ int main(int argc, char** argv) {
             std::printf("  started %7.1f", startedAt - playAt);
             startedMs.push_back(startedAt - playAt);
         }
+        const std::optional<double> recordingStart = recorder.StartOfRecordingMs();
         if (onset && recordingStart) {
             const double heard = playedAtMs(*onset, *recordingStart);
             const double arrived = recorder.ArrivalMs(*onset).value_or(0.0);
