@@ -28,8 +28,8 @@ namespace ritmora {
 class ArayüzKalıp;
 
 // Renderings up to this length are made on the window's thread, as the handlers always did:
-// six minutes of audio (every looped usul) are written in well under a tenth of a second here,
-// still below about 0.3 s on a disk several times slower. Longer ones go to a worker.
+// six minutes of audio (every looped usul) are mixed and written in about a tenth of a second
+// here, still below about 0.3 s on a machine a few times slower. Longer ones go to a worker.
 inline constexpr std::int64_t kInlineRenderSamples = std::int64_t{6} * 60 * kSampleRate;
 
 inline bool RendersInBackground(const RenderEstimate& estimate) {

@@ -309,8 +309,7 @@ const Caption kCaptions[] = {
     {"Mn_PDF", G::kUsulMode, "Notation as PDF", "Notayı PDF olarak kaydet"},
     {"AudioSaveDialog", G::kUsulMode, "Save audio", "Sesi kaydet"},
     {"RenderProgress.render", G::kUsulMode, "Preparing the sound…", "Ses hazırlanıyor…"},
-    {"RenderProgress.export", G::kUsulMode, "Saving the audio file…",
-     "Ses dosyası kaydediliyor…"},
+    {"RenderProgress.export", G::kUsulMode, "Saving the audio file…", "Ses dosyası kaydediliyor…"},
     {"RenderProgress.cancel", G::kUsulMode, "Cancel", "İptal"},
     {"Label_kaynak.prefix", G::kUsulMode, "Source: ", "Kaynak: "},
     // The plan mode: option, frames and the two texts of the pause button.

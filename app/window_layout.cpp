@@ -123,8 +123,8 @@ void ArayüzKalıp::BuildControls() {
         menu->menuAction()->setObjectName(menu->objectName());
         RegisterControl(menu->menuAction());
     }
-    for (QAction* action : {c.Mn_Lisanlar, c.Mn_yardm, c.Mn_bilgi, c.Mn_RenkZemin,
-                            c.Mn_SesKaydet, c.Mn_PDF}) {
+    for (QAction* action :
+         {c.Mn_Lisanlar, c.Mn_yardm, c.Mn_bilgi, c.Mn_RenkZemin, c.Mn_SesKaydet, c.Mn_PDF}) {
         RegisterControl(action);
     }
     for (QAction* action : c.Mn_Oseviye) RegisterControl(action);
@@ -171,8 +171,8 @@ void ArayüzKalıp::BuildMenus() {
     c.Mn_SesKaydet = Named(c.Mn_aktar->addAction(QString()), QStringLiteral("Mn_SesKaydet"));
     c.Mn_SesKaydet->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     c.Mn_PDF = Named(c.Mn_aktar->addAction(QString()), QStringLiteral("Mn_PDF"));
-    for (QAction* action : {c.Mn_RenkZemin, c.Mn_Lisanlar, c.Mn_yardm, c.Mn_bilgi,
-                            c.Mn_SesKaydet, c.Mn_PDF}) {
+    for (QAction* action :
+         {c.Mn_RenkZemin, c.Mn_Lisanlar, c.Mn_yardm, c.Mn_bilgi, c.Mn_SesKaydet, c.Mn_PDF}) {
         action->setText(QString::fromStdString(
             CaptionText(Language::Turkish, action->objectName().toStdString())));
     }
