@@ -19,6 +19,7 @@
 #include <QCloseEvent>
 #include <QRadioButton>
 #include <set>
+#include <utility>
 
 #include "app/editing_panel.h"
 #include "app/message_box.h"
@@ -66,7 +67,14 @@ ArayüzKalıp::ArayüzKalıp(const std::filesystem::path& dataFolder,
     FormLoad();
 }
 
-ArayüzKalıp::~ArayüzKalıp() { model_.CloseLibrary(); }
+ArayüzKalıp::~ArayüzKalıp() {
+    // Closing the sound server's output can run a nested event loop: close it while every widget
+    // still stands, after the panels that use the player are gone.
+    delete std::exchange(plans_, nullptr);
+    delete std::exchange(playback_, nullptr);
+    delete std::exchange(player_, nullptr);
+    model_.CloseLibrary();
+}
 
 // Every panel gets what it works on when it is made; none looks another up later.
 void ArayüzKalıp::BuildPanels(std::optional<Player::Output> output) {
