@@ -1,6 +1,8 @@
 // ritmora: the usul editor and player.
 #include <QApplication>
+#include <exception>
 #include <filesystem>
+#include <iostream>
 
 #include "app/data_folder.h"
 #include "app/main_window.h"
@@ -9,7 +11,9 @@
 #include "app/shutdown_cleanup.h"
 #include "app/startup_checks.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int Run(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ritmora"));
     const std::filesystem::path dataFolder = ritmora::ResolveDataFolder(ritmora::ProgramFolder());
@@ -34,4 +38,19 @@ int main(int argc, char** argv) {
     }
     ritmora::ShutdownCleanup(window);
     return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Failures are values shown where they happen; this is only the last guard, so that an
+    // unforeseen one still ends with a line of text and status 1 instead of an abort.
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& failure) {
+        std::cerr << "ritmora: unexpected failure: " << failure.what() << "\n";
+    } catch (...) {
+        std::cerr << "ritmora: unexpected failure\n";
+    }
+    return 1;
 }

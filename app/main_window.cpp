@@ -21,6 +21,7 @@
 #include <QRadioButton>
 #include <QUrl>
 #include <set>
+#include <utility>
 
 #include "app/data_folder.h"
 #include "app/editing_panel.h"
@@ -69,7 +70,14 @@ ArayüzKalıp::ArayüzKalıp(const std::filesystem::path& dataFolder,
     FormLoad();
 }
 
-ArayüzKalıp::~ArayüzKalıp() { model_.CloseLibrary(); }
+ArayüzKalıp::~ArayüzKalıp() {
+    // Closing the sound server's output can run a nested event loop: close it while every widget
+    // still stands, after the panels that use the player are gone.
+    delete std::exchange(plans_, nullptr);
+    delete std::exchange(playback_, nullptr);
+    delete std::exchange(player_, nullptr);
+    model_.CloseLibrary();
+}
 
 // Every panel gets what it works on when it is made; none looks another up later.
 void ArayüzKalıp::BuildPanels(std::optional<Player::Output> output) {

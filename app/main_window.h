@@ -148,6 +148,7 @@ class ArayüzKalıp : public QMainWindow {
     void ApplyCaptions(Language language, CaptionGroup group);
     // library_panel.cpp
     void LoadSlotReporting(int slot);  // a failed read shows message 1 and changes nothing
+    void ShowSlotSource();             // Label_kaynak for the usul on screen
     void ShowStatus(long long expected, int total);
 
     struct ShownPassage {

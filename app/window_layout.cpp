@@ -27,6 +27,7 @@
 #include "app/screen_lock_rules.h"
 #include "app/window_palette.h"
 #include "notation/edit_rules.h"
+#include "notation/geometry.h"
 #include "notation/qt/notation_view.h"
 #include "plans/qt/plan_column_header.h"
 
@@ -136,11 +137,12 @@ void ArayüzKalıp::BuildControls() {
             RegisterControl(widget);
         }
     }
-    for (QMenu* menu : {c.Mn_volüm, c.Mn_orta, c.Mn_zayıf}) {
+    for (QMenu* menu : {c.Mn_volüm, c.Mn_orta, c.Mn_zayıf, c.Mn_aktar}) {
         menu->menuAction()->setObjectName(menu->objectName());
         RegisterControl(menu->menuAction());
     }
-    for (QAction* action : {c.Mn_Lisanlar, c.Mn_yardm, c.Mn_bilgi, c.Mn_RenkZemin}) {
+    for (QAction* action :
+         {c.Mn_Lisanlar, c.Mn_yardm, c.Mn_bilgi, c.Mn_RenkZemin, c.Mn_SesKaydet, c.Mn_PDF}) {
         RegisterControl(action);
     }
     for (QAction* action : c.Mn_Oseviye) RegisterControl(action);
@@ -181,7 +183,14 @@ void ArayüzKalıp::BuildMenus() {
     c.Mn_Lisanlar = Named(bar->addAction(QString()), QStringLiteral("Mn_Lisanlar"));
     c.Mn_yardm = Named(bar->addAction(QString()), QStringLiteral("Mn_yardm"));
     c.Mn_bilgi = Named(bar->addAction(QString()), QStringLiteral("Mn_bilgi"));
-    for (QAction* action : {c.Mn_RenkZemin, c.Mn_Lisanlar, c.Mn_yardm, c.Mn_bilgi}) {
+    // Export, last on the bar so that nothing before it moves.
+    c.Mn_aktar = Named(bar->addMenu(QString()), QStringLiteral("Mn_aktar"));
+    c.Mn_aktar->setTitle(QString::fromStdString(CaptionText(Language::Turkish, "Mn_aktar")));
+    c.Mn_SesKaydet = Named(c.Mn_aktar->addAction(QString()), QStringLiteral("Mn_SesKaydet"));
+    c.Mn_SesKaydet->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    c.Mn_PDF = Named(c.Mn_aktar->addAction(QString()), QStringLiteral("Mn_PDF"));
+    for (QAction* action :
+         {c.Mn_RenkZemin, c.Mn_Lisanlar, c.Mn_yardm, c.Mn_bilgi, c.Mn_SesKaydet, c.Mn_PDF}) {
         action->setText(QString::fromStdString(
             CaptionText(Language::Turkish, action->objectName().toStdString())));
     }
@@ -292,6 +301,11 @@ void ArayüzKalıp::BuildBand(QWidget* area) {
     c.But_kaydet = button(c.Frame3, "But_kaydet", 8, 68, 100);
     c.But_Sil = button(c.Frame3, "But_Sil", 112, 68, 100);
     c.But_Temizle = button(c.Frame3, "But_Temizle", 218, 68, 100);
+    // The source of the usul on screen: one line above its name, in the strip between the
+    // notation's lowest possible row and the band, clear of the metronome grid on the left.
+    const int sourceTop = NotationPictureTop(InnerHeight(), kMaxRows) + kMaxRows * kRowHeight + 1;
+    c.Label_kaynak = label(area, "Label_kaynak", c.Frame3->x() + 8, sourceTop,
+                           kWindowWidth - c.Frame3->x() - 16, top - sourceTop - 1);
 
     // Spacing commands.
     c.Frame4 = frame("Frame4", 546, 92);

@@ -1,6 +1,6 @@
 #pragma once
-// The real operating system behind dlgsetup's decisions: Win32 calls on Windows; elsewhere the
-// standard file system and a detached process start. Messages are Qt message boxes everywhere.
+// The real operating system behind dlgsetup's decisions. On Windows only Win32 calls (message
+// boxes included); elsewhere the standard file system, a Qt process start and Qt message boxes.
 #include "dlgsetup/registration.h"
 
 namespace ritmora::dlgsetup {
@@ -10,7 +10,7 @@ class SystemPlatform : public RegistrationPlatform {
     bool FolderExists(const std::string& path) override;
     bool FileExists(const std::string& path) override;
     bool CopyFile(const std::string& from, const std::string& to) override;
-    bool StartProcess(const std::string& commandLine) override;
+    std::optional<int> RunProcess(const std::string& commandLine) override;
     void ShowMessage(const std::string& text) override;
     std::string ProgramFolder() override;
     bool ChangeDirectory(const std::string& path) override;

@@ -1,7 +1,5 @@
-// Systems other than Windows: the standard file system and a detached process. There is no
+// Systems other than Windows: the standard file system and a Qt process start. There is no
 // Windows folder here, so dlgsetup reports, correctly, that it does not know the system.
-#ifndef _WIN32
-
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -28,11 +26,13 @@ bool SystemPlatform::CopyFile(const std::string& from, const std::string& to) {
     return !code;
 }
 
-bool SystemPlatform::StartProcess(const std::string& commandLine) {
+std::optional<int> SystemPlatform::RunProcess(const std::string& commandLine) {
     QStringList words = QProcess::splitCommand(QString::fromStdString(commandLine));
-    if (words.isEmpty()) return false;
+    if (words.isEmpty()) return std::nullopt;
     const QString program = words.takeFirst();
-    return QProcess::startDetached(program, words);
+    const int exitCode = QProcess::execute(program, words);
+    if (exitCode == -2) return std::nullopt;  // could not be started
+    return exitCode;                          // -1: it crashed
 }
 
 bool SystemPlatform::ChangeDirectory(const std::string& path) {
@@ -42,5 +42,3 @@ bool SystemPlatform::ChangeDirectory(const std::string& path) {
 }
 
 }  // namespace ritmora::dlgsetup
-
-#endif  // !_WIN32

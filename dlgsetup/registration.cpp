@@ -36,6 +36,8 @@ constexpr const char* kComponentMissing =
     "Kayıt başarsız, Ezgimar dizininde COMDLG32.OCX dosyası gerekli. ";
 constexpr const char* kCopyFailed = "Kayıt başarısız: COMDLG32.OCX sistem klasörüne kopyalanamadı.";
 constexpr const char* kStartFailed = "Kayıt başarısız: regsvr32 başlatılamadı.";
+constexpr const char* kRegistrationRefused =
+    "Kayıt başarısız: regsvr32 COMDLG32.OCX dosyasını kaydedemedi, hata kodu ";
 constexpr const char* kSystemUnknown = "İşletim sistemi tanınmıyor, Kayıt başarısız.";
 constexpr const char* kContact = " Uygulamanın yazarı ile temas kurun: destek@ritmora.invalid";
 
@@ -53,12 +55,17 @@ void Register(RegistrationPlatform& platform, const std::string& programFolder,
             return;
         }
     }
-    if (!platform.StartProcess(std::string(kRegistrationCommand) + folder.registrationArgument)) {
+    // The registration is awaited: a component the system refused (no administrator rights, a
+    // damaged file) must not be announced as registered.
+    const std::optional<int> exitCode =
+        platform.RunProcess(std::string(kRegistrationCommand) + folder.registrationArgument);
+    if (!exitCode) {
         platform.ShowMessage(kStartFailed);
-        return;
+    } else if (*exitCode != 0) {
+        platform.ShowMessage(kRegistrationRefused + std::to_string(*exitCode) + ".");
+    } else {
+        platform.ShowMessage(folder.successMessage);
     }
-    // Success is announced once registration has started; its exit status is not awaited.
-    platform.ShowMessage(folder.successMessage);
 }
 
 }  // namespace

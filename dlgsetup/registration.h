@@ -2,6 +2,7 @@
 // The decisions of dlgsetup: where the common-dialog component COMDLG32.OCX must be copied and
 // how it is registered for Ezgimar. The operating system is reached through RegistrationPlatform
 // only, so the decisions can be tried without Windows.
+#include <optional>
 #include <string>
 
 namespace ritmora::dlgsetup {
@@ -12,8 +13,9 @@ class RegistrationPlatform {
     virtual bool FolderExists(const std::string& path) = 0;
     virtual bool FileExists(const std::string& path) = 0;
     virtual bool CopyFile(const std::string& from, const std::string& to) = 0;
-    // Starts a command line detached, in a minimised window that takes the focus; no wait.
-    virtual bool StartProcess(const std::string& commandLine) = 0;
+    // Runs a command line in a minimised window that takes the focus and waits for its end:
+    // its exit code, or nothing when it could not be started.
+    virtual std::optional<int> RunProcess(const std::string& commandLine) = 0;
     // One message box with an OK button; returns when the user has closed it.
     virtual void ShowMessage(const std::string& text) = 0;
     virtual std::string ProgramFolder() = 0;
@@ -21,7 +23,7 @@ class RegistrationPlatform {
 };
 
 // Copies the component beside the program into the system folder when it is missing there,
-// starts its silent registration and tells the user the outcome, all in message boxes.
+// registers it silently and tells the user the outcome, all in message boxes.
 void RunRegistration(RegistrationPlatform& platform);
 
 }  // namespace ritmora::dlgsetup

@@ -1,11 +1,11 @@
 #include "plans/plan_check.h"
 
-#include <fstream>
 #include <system_error>
 #include <utility>
 
 #include "app/texts.h"
 #include "library/cp1254.h"
+#include "library/replacing_file.h"
 #include "plans/plan_file.h"
 #include "plans/plan_line.h"
 #include "plans/plan_syntax.h"
@@ -110,24 +110,11 @@ bool WritePlanFile(const std::filesystem::path& planFolder, const PlanCheckResul
     if (!std::filesystem::is_directory(planFolder, code)) {
         return fail("the plan folder " + planFolder.string() + " does not exist");
     }
-    const std::filesystem::path target = planFolder / PathFromUtf8(name);
-    const std::filesystem::path temporary = planFolder / PathFromUtf8("~" + name + ".tmp");
     const std::string bytes = Utf8ToCp1254(result.normalisedText + "\r\n");
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::filesystem::remove(temporary, code);
-            return fail("cannot write " + temporary.string());
-        }
-    }
-    std::filesystem::rename(temporary, target, code);
-    if (code) {
-        const std::string reason = "cannot replace " + target.string() + ": " + code.message();
-        std::filesystem::remove(temporary, code);
-        return fail(reason);
-    }
+    const std::string failure =
+        ReplaceFileContent(planFolder / PathFromUtf8(name),
+                           {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+    if (!failure.empty()) return fail(failure);
     return true;
 }
 

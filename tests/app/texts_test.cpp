@@ -65,7 +65,9 @@ TEST(MessageTable, HelpAndAboutAreJoinedWithCrLf) {
 }
 
 TEST(MessageTable, ExtraEntriesExistInBothLanguages) {
-    for (int index : {kTimeSignatureRangeMessage, kRecordWriteFailedMessage}) {
+    for (int index : {kTimeSignatureRangeMessage, kRecordWriteFailedMessage,
+                      kFolderHeldByEditorMessage, kFolderBusyMessage, kPlanFileMissingMessage,
+                      kNotAPlanFileMessage, kPlanFileTooLargeMessage, kPlanFileUnreadableMessage}) {
         EXPECT_FALSE(MessageText(Language::English, index).empty());
         EXPECT_FALSE(MessageText(Language::Turkish, index).empty());
         EXPECT_NE(MessageText(Language::English, index), MessageText(Language::Turkish, index));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -18,7 +19,7 @@ class FakePlatform : public RegistrationPlatform {
     std::set<std::string> folders;
     std::set<std::string> files;
     bool copySucceeds = true;
-    bool startSucceeds = true;
+    std::optional<int> exitCode = 0;  // nothing: the command cannot be started
 
     std::vector<std::pair<std::string, std::string>> copies;
     Texts started;
@@ -31,9 +32,9 @@ class FakePlatform : public RegistrationPlatform {
         copies.emplace_back(from, to);
         return copySucceeds;
     }
-    bool StartProcess(const std::string& commandLine) override {
-        if (startSucceeds) started.push_back(commandLine);
-        return startSucceeds;
+    std::optional<int> RunProcess(const std::string& commandLine) override {
+        if (exitCode) started.push_back(commandLine);
+        return exitCode;
     }
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     std::string ProgramFolder() override { return "D:/Programs/Ritmora"; }
@@ -45,13 +46,6 @@ class FakePlatform : public RegistrationPlatform {
 
 constexpr const char* kMissing = "Kayıt başarsız, Ezgimar dizininde COMDLG32.OCX dosyası gerekli. ";
 constexpr const char* kBeside = "D:/Programs/Ritmora/COMDLG32.OCX";
-
-bool AnnouncesSuccess(const FakePlatform& platform) {
-    for (const std::string& message : platform.messages) {
-        if (message.find("başarılı") != std::string::npos) return true;
-    }
-    return false;
-}
 
 TEST(Registration, ComponentAlreadyInSysWow64IsOnlyRegistered) {
     FakePlatform platform;
@@ -106,23 +100,32 @@ TEST(Registration, UnknownSystemShowsExactlyTwoMessages) {
     EXPECT_TRUE(platform.started.empty());
 }
 
-TEST(Registration, FailedCopyOrStartIsNeverASuccess) {
-    FakePlatform copyFails;
-    copyFails.folders = {"/windows/System32"};
-    copyFails.files = {kBeside};
-    copyFails.copySucceeds = false;
-    RunRegistration(copyFails);
-    EXPECT_TRUE(copyFails.started.empty());
-    EXPECT_EQ(copyFails.messages,
-              Texts{"Kayıt başarısız: COMDLG32.OCX sistem klasörüne kopyalanamadı."});
-
-    FakePlatform startFails;
-    startFails.folders = {"/windows/SysWOW64"};
-    startFails.files = {"/windows/SysWOW64/COMDLG32.OCX"};
-    startFails.startSucceeds = false;
-    RunRegistration(startFails);
-    EXPECT_FALSE(AnnouncesSuccess(startFails));
-    EXPECT_EQ(startFails.messages, Texts{"Kayıt başarısız: regsvr32 başlatılamadı."});
+TEST(Registration, FailedCopyStartOrRegistrationIsNeverASuccess) {
+    struct Case {
+        bool componentPresent;
+        bool copySucceeds;
+        std::optional<int> exitCode;
+        const char* message;
+    };
+    const Case cases[] = {
+        {false, false, 0, "Kayıt başarısız: COMDLG32.OCX sistem klasörüne kopyalanamadı."},
+        {true, true, std::nullopt, "Kayıt başarısız: regsvr32 başlatılamadı."},
+        {true, true, 5,
+         "Kayıt başarısız: regsvr32 COMDLG32.OCX dosyasını kaydedemedi, hata kodu 5."},
+    };
+    for (const Case& c : cases) {
+        FakePlatform platform;
+        platform.folders = {"/windows/SysWOW64"};
+        platform.files = {kBeside};
+        if (c.componentPresent) platform.files.insert("/windows/SysWOW64/COMDLG32.OCX");
+        platform.copySucceeds = c.copySucceeds;
+        platform.exitCode = c.exitCode;
+        RunRegistration(platform);
+        EXPECT_EQ(platform.messages, Texts{c.message});
+        if (!c.copySucceeds) {
+            EXPECT_TRUE(platform.started.empty());
+        }
+    }
 }
 
 }  // namespace

@@ -511,7 +511,7 @@ class Generator : public ::testing::Test {
                                     input.string() + "\" \"" + (dir_ / "out.usl").string() +
                                     "\" \"" + (dir_ / "out.cpp").string() + "\" 2>\"" +
                                     (dir_ / "message.txt").string() + "\"";
-        const int status = std::system(command.c_str());
+        const int status = std::system(testing::ShellCommand(command).c_str());
         message_ = testing::ReadText(dir_ / "message.txt");
         return status;
     }
@@ -530,7 +530,8 @@ class Generator : public ::testing::Test {
         return text;
     }
 
-    testing::TempFolder folder_;
+    // The generator is a build tool: it takes its paths in the system's code page.
+    testing::TempFolder folder_{u8"ritmora"};
     const std::filesystem::path& dir_ = folder_.path();
     std::string source_;
     std::string message_;

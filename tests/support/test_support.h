@@ -2,9 +2,13 @@
 // Helpers every test program shares: a scratch folder, whole-file reads and writes, a library
 // file built from a few records, and running the real ritmora-cli.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
+#ifdef RITMORA_CLI_PATH
+#include <sys/wait.h>  // RunCli below
+#include <unistd.h>
+#endif
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -14,28 +18,38 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "library/usul_record.h"
 
 namespace ritmora::testing {
 
-// A fresh folder per test (named after it), removed afterwards even if made read-only.
+// A fresh folder per test (named after it), removed afterwards even if made read-only. Its name
+// holds Turkish letters, so all file code is tried on a path that Windows cannot spell in a
+// narrow code page; `stem` replaces them where a test hands paths to another program.
 class TempFolder {
   public:
-    TempFolder() {
+    explicit TempFolder(std::u8string_view stem = u8"ritmora-çalışma") {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = "ritmora-";
+        std::string name = "-";
         if (info != nullptr) name += std::string(info->test_suite_name()) + "-" + info->name();
         std::random_device device;
         name += "-" + std::to_string(device()) + std::to_string(device());
-        path_ = std::filesystem::temp_directory_path() / name;
+        path_ = std::filesystem::temp_directory_path() / (std::filesystem::path(stem) += name);
         std::filesystem::create_directories(path_);
     }
     ~TempFolder() {
         std::error_code ignored;
         std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::add, ignored);
+        // Windows refuses to delete a file with the read-only attribute.
+        std::error_code walk;
+        for (std::filesystem::recursive_directory_iterator it(path_, walk), end; !walk && it != end;
+             it.increment(walk)) {
+            std::filesystem::permissions(it->path(), std::filesystem::perms::owner_write,
+                                         std::filesystem::perm_options::add, ignored);
+        }
         std::filesystem::remove_all(path_, ignored);
     }
     TempFolder(const TempFolder&) = delete;
@@ -55,6 +69,31 @@ class TempFolder {
   private:
     std::filesystem::path path_;
 };
+
+// Whether a file made read-only in `folder` can still be opened for writing: root ignores the
+// permission bits (so does wine run by root, though Windows' read-only attribute stops everyone).
+inline bool ReadOnlyIsIgnored(const std::filesystem::path& folder) {
+    const std::filesystem::path probe = folder / "read-only-probe";
+    { std::ofstream create(probe); }
+    std::error_code ignored;
+    std::filesystem::permissions(probe, std::filesystem::perms::owner_read,
+                                 std::filesystem::perm_options::replace, ignored);
+    const bool writable = std::ofstream(probe, std::ios::app).is_open();
+    std::filesystem::permissions(probe, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove(probe, ignored);
+    return writable;
+}
+
+// A command line for std::system. Windows' command processor drops the first and the last
+// quote of a line that begins with one, so the whole line is quoted once more there.
+inline std::string ShellCommand(const std::string& line) {
+#ifdef _WIN32
+    return "\"" + line + "\"";
+#else
+    return line;
+#endif
+}
 
 inline std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -106,10 +145,15 @@ struct CliRun {
 };
 
 #ifdef RITMORA_CLI_PATH
-// Exit code, stdout and stderr of `ritmora-cli --dir folder <words>` (words already quoted).
-inline CliRun RunCli(const std::filesystem::path& folder, const std::string& words) {
-    const std::filesystem::path errFile = folder / "cli-err.txt";
-    const std::string command = std::string("'") + RITMORA_CLI_PATH + "' --dir '" +
+// Exit code, stdout and stderr of `ritmora-cli --dir folder <words>` (words already quoted),
+// run by the shell after `shellPrefix` (such as a ulimit). Runs may overlap.
+inline CliRun RunCli(const std::filesystem::path& folder, const std::string& words,
+                     const std::string& shellPrefix = "") {
+    static std::atomic<int> runs{0};
+    const std::filesystem::path errFile =
+        std::filesystem::temp_directory_path() /
+        ("ritmora-cli-err-" + std::to_string(::getpid()) + "-" + std::to_string(runs++));
+    const std::string command = shellPrefix + " '" + RITMORA_CLI_PATH + "' --dir '" +
                                 folder.string() + "' " + words + " 2>'" + errFile.string() + "'";
     CliRun run;
     FILE* pipe = popen(command.c_str(), "r");

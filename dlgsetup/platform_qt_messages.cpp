@@ -1,5 +1,4 @@
-// The parts of the platform that Qt provides on every system: message boxes and the program's
-// own folder.
+// Systems other than Windows: Qt message boxes and the program's own folder.
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QString>
@@ -15,7 +14,6 @@ void SystemPlatform::ShowMessage(const std::string& text) {
 }
 
 std::string SystemPlatform::ProgramFolder() {
-    // Forward slashes on every system; Win32 file calls accept them.
     return QCoreApplication::applicationDirPath().toStdString();
 }
 
