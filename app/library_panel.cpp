@@ -78,9 +78,18 @@ void ArayüzKalıp::ListeYap(int first, int last, QListWidget* list) {
     const QWidget* picture = controls_.Picture1;
     list->setGeometry(picture->x() + (picture->width() - kListWidth) / 2, kListTop, kListWidth,
                       kListHeight);
-    list->scrollToTop();
     list->show();
     list->raise();
+    // The list opens where the usul on screen stands, its line selected.
+    const int currentLine = model_.CurrentSlot() - first;
+    if (QListWidgetItem* current = list->item(currentLine)) {
+        list->setCurrentItem(current);
+        current->setSelected(true);
+        list->scrollToItem(current, QAbstractItemView::PositionAtCenter);
+    } else {
+        list->setCurrentRow(-1);
+        list->scrollToTop();
+    }
     EkranKiliti(list == controls_.List1 ? ScreenState::kLoadListOpen
                                         : ScreenState::kSaveAsListOpen);
 }

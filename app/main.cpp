@@ -6,6 +6,7 @@
 
 #include "app/data_folder.h"
 #include "app/main_window.h"
+#include "app/qt_translations.h"
 #include "app/sample_bank_menu.h"
 #include "app/shutdown_cleanup.h"
 #include "app/startup_checks.h"
@@ -19,7 +20,12 @@ int Run(int argc, char** argv) {
 
     // A second copy or a screen below 1024 x 768 is refused before any file is touched.
     ritmora::SingleInstanceLock instance(dataFolder);
-    if (!ritmora::RunStartupChecks(instance, ritmora::PrimaryScreenSize())) return 1;
+    {
+        // The refusals come before the window and speak Turkish, their OK button too.
+        ritmora::QtTranslations turkish;
+        turkish.Use(ritmora::Language::Turkish);
+        if (!ritmora::RunStartupChecks(instance, ritmora::PrimaryScreenSize())) return 1;
+    }
 
     ritmora::ArayüzKalıp window(dataFolder);
     ritmora::SystemTimerResolution timerResolution;

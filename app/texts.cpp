@@ -119,16 +119,15 @@ const char* const kTurkishMessages[kMessageCount] = {
     /* 50 */ "",
 };
 
-// Help (entry 23) and about (entry 24), one string per line.
+// Help (entry 23) and about (entry 24), one string per line. The help names the user guide
+// installed with the program: the window puts the guide's place where %1 stands.
 const char* const kEnglishHelpLines[] = {
-    "Read the textfile 'ReadMe.doc' at your workdirectory to learn how to use this program.",
-    "Questions are welcome in the Ritmora discussion group,",
-    "or by e-mail to destek@ritmora.invalid",
+    "Read the user guide to learn how to use this program:",
+    "%1",
 };
 const char* const kTurkishHelpLines[] = {
-    "Proğramın kullanımı için çalışma klasörünüzdeki BeniOku dosyasını dikkatle okuyun.",
-    "Sorularınızı Ritmora tartışma grubuna yazabilirsiniz,",
-    "ya da e-posta ile: destek@ritmora.invalid",
+    "Proğramın kullanımı için kullanım kılavuzunu dikkatle okuyun:",
+    "%1",
 };
 const char* const kEnglishAboutLines[] = {
     "Author : the Ritmora developers",

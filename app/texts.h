@@ -31,7 +31,7 @@ inline constexpr int kRenderCancelledMessage = 112;     // the user stopped a re
 // Plan line faults; like 28-39 they are followed by the line number.
 inline constexpr int kPlanRepeatsTooLargeMessage = 113;  // a repeat count above 9999
 inline constexpr int kPlanFieldTooWideMessage = 114;     // a field wider than its column
-inline constexpr int kHelpMessage = 23;
+inline constexpr int kHelpMessage = 23;  // "%1" stands for the user guide's place
 inline constexpr int kAboutMessage = 24;
 
 // Entry `index` of the message table in `language` (0..50), or one of the extra entries above.

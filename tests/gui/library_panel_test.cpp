@@ -36,6 +36,19 @@ TEST_F(LibraryPanel, LoadListShowsEverySlotAndIsTheOnlyThingUsable) {
     EXPECT_FALSE(IsEnabled("But_kaydet"));  // a fixed slot
 }
 
+TEST_F(LibraryPanel, ListsOpenShowingTheCurrentSlotSelected) {
+    for (auto [slot, button, list] : {std::tuple{183, "But_yükle", Controls().List1},
+                                      {12, "But_yükle", Controls().List1},
+                                      {240, "But_farklı", Controls().List2}}) {
+        slot < 201 ? LoadSlot(slot) : SaveAs(slot);
+        Click(button);
+        QListWidgetItem* item = list->item(slot - (slot < 201 ? 1 : 201));
+        EXPECT_EQ(list->selectedItems(), QList<QListWidgetItem*>{item});
+        EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(item)));
+        ClickListLine(list, 0, Qt::RightButton);
+    }
+}
+
 TEST_F(LibraryPanel, OtherButtonOnTheListClosesItWithoutLoading) {
     Click("But_yükle");
     ClickListLine(Controls().List1, 4, Qt::RightButton);
