@@ -61,8 +61,12 @@ std::filesystem::path ProgramFolder() {
     return FromQString(QCoreApplication::applicationDirPath());
 }
 
+const char* UserGuideFileName(Language language) {
+    return language == Language::Turkish ? "guide_tr.html" : "guide_en.html";
+}
+
 std::filesystem::path UserGuidePath(const std::filesystem::path& programFolder, Language language) {
-    const char* name = language == Language::Turkish ? "guide_tr.html" : "guide_en.html";
+    const char* name = UserGuideFileName(language);
     const std::filesystem::path candidates[] = {
         programFolder / "doc" / name,
         InstalledPrefix(programFolder) / "share" / "doc" / "ritmora" / name,

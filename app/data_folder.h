@@ -24,7 +24,10 @@ std::filesystem::path ResolveDataFolder(const std::filesystem::path& programFold
 // The folder of the running executable.
 std::filesystem::path ProgramFolder();
 
-// The user guide in `language` ("guide_tr.html" or "guide_en.html"): in <program folder>/doc
+// The file name of the user guide in `language`: "guide_tr.html" or "guide_en.html".
+const char* UserGuideFileName(Language language);
+
+// The user guide in `language`: in <program folder>/doc
 // (a build tree, a portable folder) or, installed, in <prefix>/share/doc/ritmora. Empty when
 // neither exists.
 std::filesystem::path UserGuidePath(const std::filesystem::path& programFolder, Language language);

@@ -12,6 +12,7 @@
 #include "app/usul_boxes.h"
 #include "library/cp1254.h"
 #include "library/list_line.h"
+#include "library/provenance.h"
 #include "library/rounding.h"
 #include "notation/qt/notation_view.h"
 #include "notation/relayout.h"
@@ -27,6 +28,35 @@ constexpr int kReferenceRows = 42;
 
 QString Qs(const std::string& text) { return QString::fromStdString(text); }
 
+QString Qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The line and the full note as a tooltip, which wraps a long note instead of running it across
+// the screen.
+QString SourceTip(const QString& line, const QString& note) {
+    QString tip = QStringLiteral("<p><b>") + line.toHtmlEscaped() + QStringLiteral("</b></p>");
+    if (!note.isEmpty()) {
+        tip += QStringLiteral("<p>") + note.toHtmlEscaped() + QStringLiteral("</p>");
+    }
+    return tip;
+}
+
+// The mark after a fixed slot's list line: a reconstruction, or no source (a fixed slot that no
+// longer holds the default library's usul has none we know of either).
+std::string_view SourceMark(const SlotSource& source) {
+    switch (source.state) {
+        case SlotSourceState::kDefault:
+            return ProvenanceListMark(source.provenance->kind);
+        case SlotSourceState::kChanged:
+            return ProvenanceListMark(ProvenanceClass::kNoSourceFound);
+        case SlotSourceState::kUserSlot:
+        case SlotSourceState::kEmpty:
+            break;
+    }
+    return {};
+}
+
 }  // namespace
 
 void ArayüzKalıp::ListeYap(int first, int last, QListWidget* list) {
@@ -34,20 +64,55 @@ void ArayüzKalıp::ListeYap(int first, int last, QListWidget* list) {
     for (int slot = first; slot <= last; ++slot) {
         UsulRecord record;
         if (!model_.HasLibrary() || !model_.Library().ReadSlot(slot, record)) record = UsulRecord{};
-        list->addItem(Qs(UsulListLine(slot, record)));
+        // The 53 characters of the line stay as they are; the source mark follows them.
+        const SlotSource source = SourceOfSlot(slot, record);
+        const std::string_view mark = SourceMark(source);
+        auto* item = new QListWidgetItem(Qs(UsulListLine(slot, record)) +
+                                         (mark.empty() ? QString() : " " + Qs(mark)));
+        if (source.state == SlotSourceState::kDefault ||
+            source.state == SlotSourceState::kChanged) {
+            item->setToolTip(Qs(SlotSourceLine(source, language_)));
+        }
+        list->addItem(item);
     }
     const QWidget* picture = controls_.Picture1;
     list->setGeometry(picture->x() + (picture->width() - kListWidth) / 2, kListTop, kListWidth,
                       kListHeight);
-    list->scrollToTop();
     list->show();
     list->raise();
+    // The list opens where the usul on screen stands, its line selected.
+    const int currentLine = model_.CurrentSlot() - first;
+    if (QListWidgetItem* current = list->item(currentLine)) {
+        list->setCurrentItem(current);
+        current->setSelected(true);
+        list->scrollToItem(current, QAbstractItemView::PositionAtCenter);
+    } else {
+        list->setCurrentRow(-1);
+        list->scrollToTop();
+    }
     EkranKiliti(list == controls_.List1 ? ScreenState::kLoadListOpen
                                         : ScreenState::kSaveAsListOpen);
 }
 
 void ArayüzKalıp::LoadSlotReporting(int slot) {
     if (const int fault = model_.Load(slot)) ShowMessage(fault);
+}
+
+void ArayüzKalıp::ShowSlotSource() {
+    QLabel* label = controls_.Label_kaynak;
+    const SlotSource source = SourceOfSlot(model_.ShownSlot(), model_.CurrentUsul());
+    QString line;
+    QString note;
+    if (source.state == SlotSourceState::kDefault) {
+        line = Qs(SlotSourceLine(source, language_));
+        note = Qs(ProvenanceNote(*source.provenance, language_));
+    } else if (source.state == SlotSourceState::kChanged) {
+        line = Qs(CaptionText(language_, "Label_kaynak.prefix")) +
+               Qs(SlotSourceLine(source, language_));
+    }
+    // User slots, empty slots and an empty screen say nothing.
+    label->setText(label->fontMetrics().elidedText(line, Qt::ElideRight, label->width()));
+    label->setToolTip(line.isEmpty() ? QString() : SourceTip(line, note));
 }
 
 void ArayüzKalıp::But_yükle_Click() {

@@ -17,9 +17,13 @@
 #include <QTimer>
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QRadioButton>
+#include <QUrl>
 #include <set>
+#include <utility>
 
+#include "app/data_folder.h"
 #include "app/editing_panel.h"
 #include "app/message_box.h"
 #include "app/picture_box.h"
@@ -66,7 +70,14 @@ ArayüzKalıp::ArayüzKalıp(const std::filesystem::path& dataFolder,
     FormLoad();
 }
 
-ArayüzKalıp::~ArayüzKalıp() { model_.CloseLibrary(); }
+ArayüzKalıp::~ArayüzKalıp() {
+    // Closing the sound server's output can run a nested event loop: close it while every widget
+    // still stands, after the panels that use the player are gone.
+    delete std::exchange(plans_, nullptr);
+    delete std::exchange(playback_, nullptr);
+    delete std::exchange(player_, nullptr);
+    model_.CloseLibrary();
+}
 
 // Every panel gets what it works on when it is made; none looks another up later.
 void ArayüzKalıp::BuildPanels(std::optional<Player::Output> output) {
@@ -205,7 +216,22 @@ bool ArayüzKalıp::NotationEditable() const {
     return picture->isVisible() && picture->isEnabled() && !InPlanMode() && !passage_;
 }
 
-void ArayüzKalıp::Mn_yardm_Click() { ShowMessage(kHelpMessage); }
+void ArayüzKalıp::Mn_yardm_Click() {
+    // The guide of the window's language, as a link that opens it; a guide gone missing is
+    // still named, so the user knows what to look for.
+    const std::filesystem::path guide = UserGuidePath(ProgramFolder(), language_);
+    QString place = QString::fromUtf8(UserGuideFileName(language_)).toHtmlEscaped();
+    if (!guide.empty()) {
+        const QString file = QString::fromStdU16String(guide.u16string());
+        place = QStringLiteral("<a href=\"%1\">%2</a>")
+                    .arg(QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded),
+                         QDir::toNativeSeparators(file).toHtmlEscaped());
+    }
+    QString text = QString::fromStdString(MessageText(language_, kHelpMessage)).toHtmlEscaped();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("<br>"));
+    ShowMessageBox(
+        {this, QString::fromStdString(ApplicationTitle(language_)), text.arg(place), false, true});
+}
 
 void ArayüzKalıp::Mn_bilgi_Click() { ShowMessage(kAboutMessage); }
 

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/editor_model.h"
+#include "app/qt_translations.h"
 #include "app/screen_lock_rules.h"
 #include "app/texts.h"
 #include "app/window_controls.h"
@@ -147,6 +148,7 @@ class ArayüzKalıp : public QMainWindow {
     void ApplyCaptions(Language language, CaptionGroup group);
     // library_panel.cpp
     void LoadSlotReporting(int slot);  // a failed read shows message 1 and changes nothing
+    void ShowSlotSource();             // Label_kaynak for the usul on screen
     void ShowStatus(long long expected, int total);
 
     struct ShownPassage {
@@ -162,7 +164,8 @@ class ArayüzKalıp : public QMainWindow {
     std::optional<ShownPassage> passage_;      // what the plan playback shows, if anything
     SettingsRecord currentSettings_;           // record 256: the background colour
     Language language_ = Language::Turkish;
-    int selectedRing_ = 0;  // 0 = none; every redraw clears it
+    QtTranslations qtTexts_;  // Qt's own buttons and dialogs follow language_
+    int selectedRing_ = 0;    // 0 = none; every redraw clears it
     QFont notationFont_;
     QFont listFont_;
     Player* player_ = nullptr;

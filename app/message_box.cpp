@@ -22,6 +22,7 @@ bool ShowMessageBox(const MessageRequest& request) {
     QMessageBox box(QMessageBox::NoIcon, request.title, text,
                     request.question ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok,
                     request.parent);
+    box.setTextFormat(request.richText ? Qt::RichText : Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     box.setDefaultButton(request.question ? QMessageBox::Cancel : QMessageBox::Ok);
     if (request.question) box.setEscapeButton(QMessageBox::Cancel);

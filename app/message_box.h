@@ -13,6 +13,7 @@ struct MessageRequest {
     QString title;  // the application title in force
     QString text;
     bool question = false;  // OK and Cancel with Cancel the default; else OK only
+    bool richText = false;  // the text is HTML (its links open in the system's browser)
 };
 
 // Returns true when the user answered OK.

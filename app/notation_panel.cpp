@@ -50,6 +50,7 @@ void ArayüzKalıp::göster() {
         ShowInBox(controls_.Text3, model_.MertebeBox());
         ShowInBox(controls_.Text5, model_.NameBox());
         ShowStatus(model_.ExpectedTotal(), total);
+        ShowSlotSource();
     }
     controls_.Text4->setText(QString::number(total));
     PaintUnitNoteBox();

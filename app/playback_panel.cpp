@@ -1,6 +1,7 @@
 #include "app/playback_panel.h"
 
 #include <QEvent>
+#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -19,21 +20,19 @@ namespace ritmora {
 
 namespace {
 
-// The strokes are counted from the cells, not from the stored total, which an edited record
-// may not have brought up to date.
-bool HasStrokes(const UsulRecord& usul) {
+QString PathText(const std::filesystem::path& path) {
+    return QString::fromStdU16String(path.generic_u16string());
+}
+
+}  // namespace
+
+bool UsulHasStrokes(const UsulRecord& usul) {
     for (int i = 1; i <= kCellCount; ++i) {
         const StrokeCell& cell = usul.Cell(i);
         if (cell.rightDuration != 0 || cell.leftDuration != 0) return true;
     }
     return false;
 }
-
-QString PathText(const std::filesystem::path& path) {
-    return QString::fromStdU16String(path.generic_u16string());
-}
-
-}  // namespace
 
 PlaybackPanel::PlaybackPanel(ArayüzKalıp& window, Player& player)
     : QObject(&window), window_(window), player_(player), marker_(player_) {
@@ -54,7 +53,7 @@ void PlaybackPanel::But_Baslat_Click() {
     window_.Plans().Playback().StopIfActive();
     window_.ShowEditorUsul();
     const UsulRecord& usul = window_.CurrentUsul();
-    if (!HasStrokes(usul)) {
+    if (!UsulHasStrokes(usul)) {
         window_.ShowMessage(message::kNoBeats);
         return;
     }
@@ -62,16 +61,45 @@ void PlaybackPanel::But_Baslat_Click() {
     window_.EkranKiliti(ScreenState::kUsulPlaying);
     c.But_Dur->setEnabled(true);
 
+    const UsulRenderOptions options = RenderOptions();
+    if (RendersInBackground(ExpectedUsulLength(usul, options))) {
+        RenderInBackground(usul, options);
+        return;
+    }
+    PlayRendered(RenderUsul(usul, options, VlvlFolder(window_.DataFolder()), RenderedFile()));
+}
+
+UsulRenderOptions PlaybackPanel::RenderOptions() const {
+    const WindowControls& c = window_.Controls();
     UsulRenderOptions options;
     options.bpm = BpmOfTempoScroll(c.VScroll1->value());
     options.unitNote = window_.UnitNote();
     options.instrument = window_.ChosenInstrument();
     options.looped = c.Option3->isChecked();
-    const UsulRenderResult result =
-        RenderUsul(usul, options, VlvlFolder(window_.DataFolder()), RenderedFile());
+    return options;
+}
+
+void PlaybackPanel::RenderInBackground(const UsulRecord& usul, const UsulRenderOptions& options) {
+    // The worker gets copies of everything it reads; the window keeps only the stop button.
+    auto result = std::make_shared<UsulRenderResult>();
+    const std::filesystem::path vlvl = VlvlFolder(window_.DataFolder());
+    const std::filesystem::path file = RenderedFile();
+    auto work = [result, usul, options, vlvl, file](const RenderJobControl& control) {
+        *result = RenderUsul(usul, options, vlvl, file, control.Render());
+    };
+    const WindowControls& c = window_.Controls();
+    job_ = std::make_unique<RenderJob>(
+        window_, "RenderProgress.render", std::vector<QObject*>{c.Frame2, c.But_Dur},
+        std::move(work),
+        RenderJob::Calls{[this, result] { PlayRendered(*result); }, [this] { But_dur_Click(); }});
+}
+
+void PlaybackPanel::PlayRendered(const UsulRenderResult& result) {
     window_.ShowNotices(result.notices);
     if (!result.written) {
-        if (result.messageIndex != 0) {
+        if (result.messageIndex == kRenderCancelledMessage) {
+            // The user's own cancel needs no message.
+        } else if (result.messageIndex != 0) {
             window_.ShowMessage(result.messageIndex);
         } else {
             const QString text =
@@ -147,6 +175,8 @@ void PlaybackPanel::But_dur_Click() {
 void PlaybackPanel::StopSound() { Halt(); }
 
 void PlaybackPanel::Halt() {
+    // A rendering under way ends first: what it would have written is never played.
+    if (job_) job_->Stop();
     player_.StopClose();
     timers_.Kill(TimerFamily::UsulEnd, kUsulEndTimerId);
     waitingForStart_ = false;

@@ -2,10 +2,12 @@
 // Usul playback from the editor: the start button renders the usul on screen into
 // "Shablon.---" and plays it, a blue marker jumps from stroke to stroke over the notation as the
 // strokes sound, and the stop button (or the end of the file) stops it all and unlocks the
-// window.
+// window. A long rendering runs on a worker; the stop button then cancels it.
 #include <QObject>
 #include <filesystem>
+#include <memory>
 
+#include "app/render_job.h"
 #include "playback/qt/beat_marker.h"
 #include "playback/qt/player.h"
 #include "playback/qt/timers.h"
@@ -14,6 +16,10 @@
 namespace ritmora {
 
 class ArayüzKalıp;
+
+// Whether any cell holds a stroke. The cells are counted, not the stored total, which an edited
+// record may not have brought up to date.
+bool UsulHasStrokes(const UsulRecord& usul);
 
 // No Q_OBJECT: moc cannot read the window's class name; nothing here needs signals.
 class PlaybackPanel : public QObject {
@@ -34,7 +40,13 @@ class PlaybackPanel : public QObject {
     // The window is going: sound and timers stop at once, the marker goes; no unlocking.
     void StopSound();
 
+    // How the usul would be rendered now: the metronome value, unit note, instrument and loop.
+    UsulRenderOptions RenderOptions() const;
+
     bool IsPlaying() const { return isPlaying_; }
+    // A rendering runs on the worker; the window waits for it with a progress bar.
+    bool IsRendering() const { return job_ && job_->IsRunning(); }
+    const RenderJob* Job() const { return job_.get(); }
     // The last stroke whose marker timer fired, 0 before the first.
     int CurrentStroke() const { return currentStroke_; }
     // The stroke whose circle is on the notation now, 0 when none is.
@@ -48,6 +60,9 @@ class PlaybackPanel : public QObject {
     bool WaitingForSound() const { return waitingForStart_; }
 
   private:
+    void RenderInBackground(const UsulRecord& usul, const UsulRenderOptions& options);
+    // The handler after the rendering: its faults shown, or the file played and followed.
+    void PlayRendered(const UsulRenderResult& result);
     void OnPlayerStarted();
     void ArmEndTimer(double fromMs);
     void Halt();
@@ -60,6 +75,7 @@ class PlaybackPanel : public QObject {
     TimerBank timers_;
     BeatMarker marker_;
     UsulSchedule schedule_;
+    std::unique_ptr<RenderJob> job_;
     bool isPlaying_ = false;
     bool waitingForStart_ = false;
     int currentStroke_ = 0;

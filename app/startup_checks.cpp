@@ -11,28 +11,33 @@
 
 #include "app/message_box.h"
 #include "app/startup_rules.h"
+#include "app/texts.h"
 
 namespace ritmora {
 
 namespace {
 
-QString PathText(const std::filesystem::path& path) {
-    return QString::fromStdU16String(path.generic_u16string());
-}
+// Command-line runs are short; the start waits this long for one before it says the folder is
+// busy.
+constexpr std::chrono::seconds kStartPatience{10};
 
 }  // namespace
 
 SingleInstanceLock::SingleInstanceLock(const std::filesystem::path& dataFolder)
-    : lock_(PathText(dataFolder / kFileName)) {
-    // Never take a lock for stale because of its age: a copy that runs for days still holds it.
-    // Only a lock whose process has gone is recovered.
-    lock_.setStaleLockTime(0);
-}
+    : lock_(dataFolder, FolderUser::Editor) {}
 
-SingleInstanceLock::Outcome SingleInstanceLock::TryAcquire() {
-    if (lock_.isLocked() || lock_.tryLock(0)) return Outcome::Acquired;
-    return lock_.error() == QLockFile::LockFailedError ? Outcome::HeldByAnotherCopy
-                                                       : Outcome::Unavailable;
+SingleInstanceLock::Outcome SingleInstanceLock::TryAcquire(std::chrono::milliseconds patience) {
+    switch (lock_.Acquire(patience)) {
+        case DataFolderLock::Outcome::Acquired:
+            return Outcome::Acquired;
+        case DataFolderLock::Outcome::HeldByEditor:
+            return Outcome::HeldByAnotherCopy;
+        case DataFolderLock::Outcome::HeldByCommandLine:
+            return Outcome::HeldByCommandLine;
+        case DataFolderLock::Outcome::Unavailable:
+            break;
+    }
+    return Outcome::Unavailable;
 }
 
 QSize PrimaryScreenSize() {
@@ -41,13 +46,20 @@ QSize PrimaryScreenSize() {
 }
 
 bool RunStartupChecks(SingleInstanceLock& instance, QSize screen) {
-    const bool anotherCopy =
-        instance.TryAcquire() == SingleInstanceLock::Outcome::HeldByAnotherCopy;
+    const SingleInstanceLock::Outcome lock = instance.TryAcquire(kStartPatience);
+    const auto refuse = [](const std::string& text) {
+        ShowMessageBox({nullptr, QString::fromStdString(StartupMessageTitle()),
+                        QString::fromStdString(text), false});
+        return false;
+    };
+    // Before any language is chosen the window speaks Turkish.
+    if (lock == SingleInstanceLock::Outcome::HeldByCommandLine) {
+        return refuse(MessageText(Language::Turkish, kFolderBusyMessage));
+    }
+    const bool anotherCopy = lock == SingleInstanceLock::Outcome::HeldByAnotherCopy;
     const StartupRefusal refusal = DecideStartup(anotherCopy, screen.width(), screen.height());
     if (refusal == StartupRefusal::None) return true;
-    ShowMessageBox({nullptr, QString::fromStdString(StartupMessageTitle()),
-                    QString::fromStdString(StartupRefusalText(refusal)), false});
-    return false;
+    return refuse(StartupRefusalText(refusal));
 }
 
 #ifdef _WIN32

@@ -119,16 +119,15 @@ const char* const kTurkishMessages[kMessageCount] = {
     /* 50 */ "",
 };
 
-// Help (entry 23) and about (entry 24), one string per line.
+// Help (entry 23) and about (entry 24), one string per line. The help names the user guide
+// installed with the program: the window puts the guide's place where %1 stands.
 const char* const kEnglishHelpLines[] = {
-    "Read the textfile 'ReadMe.doc' at your workdirectory to learn how to use this program.",
-    "Questions are welcome in the Ritmora discussion group,",
-    "or by e-mail to destek@ritmora.invalid",
+    "Read the user guide to learn how to use this program:",
+    "%1",
 };
 const char* const kTurkishHelpLines[] = {
-    "Proğramın kullanımı için çalışma klasörünüzdeki BeniOku dosyasını dikkatle okuyun.",
-    "Sorularınızı Ritmora tartışma grubuna yazabilirsiniz,",
-    "ya da e-posta ile: destek@ritmora.invalid",
+    "Proğramın kullanımı için kullanım kılavuzunu dikkatle okuyun:",
+    "%1",
 };
 const char* const kEnglishAboutLines[] = {
     "Author : the Ritmora developers",
@@ -227,6 +226,25 @@ const std::string& ExtraMessage(Language language, int index) {
         {kReplaceUsulQuestionMessage,
          {"Slot %1 holds \"%2\". Do you want to replace it ?",
           "%1 numaralı yerde \"%2\" var. Yerine bu usul yazılsın mı ?"}},
+        {kFolderHeldByEditorMessage,
+         {"The Ritmora editor is using this data folder. Close it first, or name another folder "
+          "with --dir.",
+          "Ritmora editörü bu veri klasörünü kullanıyor. Önce editörü kapatın ya da --dir ile "
+          "başka bir klasör verin."}},
+        {kFolderBusyMessage,
+         {"Another Ritmora program is still using this data folder. Try again when it has "
+          "finished.",
+          "Bu veri klasörünü başka bir Ritmora programı kullanıyor. O bitince yeniden deneyin."}},
+        {kPlanFileMissingMessage,
+         {"The plan file does not exist.", "Meşk planı dosyası bulunamadı."}},
+        {kNotAPlanFileMessage,
+         {"This is not a plan file: it is a folder or a device.",
+          "Bu bir meşk planı dosyası değil: bir klasör ya da aygıt."}},
+        {kPlanFileTooLargeMessage,
+         {"The file is larger than 1 MB, far too large for a plan.",
+          "Dosya 1 MB'tan büyük, bir meşk planı için fazla büyük."}},
+        {kPlanFileUnreadableMessage,
+         {"The plan file could not be read.", "Meşk planı dosyası okunamadı."}},
         {kRenderTooLongMessage,
          {"The audio would last longer than 2 hours, the longest rendering allowed.",
           "Ses 2 saatten uzun sürerdi; en uzun seslendirme 2 saattir."}},
@@ -284,6 +302,15 @@ const Caption kCaptions[] = {
     {"Option1(1)", G::kUsulMode, "Qudum", "Kudüm"},
     {"Option1(2)", G::kUsulMode, "Bendir", "Bendir"},
     {"Option1(3)", G::kUsulMode, "Tambourine", "Def"},
+    // Export, the progress of a long rendering and the source line of the usul on screen.
+    {"Mn_aktar", G::kUsulMode, "Export", "Dışa aktar"},
+    {"Mn_SesKaydet", G::kUsulMode, "Save audio…", "Sesi kaydet…"},
+    {"Mn_PDF", G::kUsulMode, "Notation as PDF", "Notayı PDF olarak kaydet"},
+    {"AudioSaveDialog", G::kUsulMode, "Save audio", "Sesi kaydet"},
+    {"RenderProgress.render", G::kUsulMode, "Preparing the sound…", "Ses hazırlanıyor…"},
+    {"RenderProgress.export", G::kUsulMode, "Saving the audio file…", "Ses dosyası kaydediliyor…"},
+    {"RenderProgress.cancel", G::kUsulMode, "Cancel", "İptal"},
+    {"Label_kaynak.prefix", G::kUsulMode, "Source: ", "Kaynak: "},
     // The plan mode: option, frames and the two texts of the pause button.
     {"Option4", G::kPlanMode, "Planned", "Planlı"},
     {"Frame5", G::kPlanMode, " Saved work plans ", " Kayıtlı meşk planları "},

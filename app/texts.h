@@ -20,12 +20,18 @@ inline constexpr int kRecordWriteFailedMessage = 102;   // a library record coul
 // Questions that name what they are about: %1 the plan file; %1 a user slot, %2 its usul's name.
 inline constexpr int kDeletePlanQuestionMessage = 103;
 inline constexpr int kReplaceUsulQuestionMessage = 104;
+inline constexpr int kFolderHeldByEditorMessage = 105;  // the command line meets a running editor
+inline constexpr int kFolderBusyMessage = 106;          // another command-line run keeps the folder
+inline constexpr int kPlanFileMissingMessage = 107;     // a plan file that is not there
+inline constexpr int kNotAPlanFileMessage = 108;        // a folder or a device named as a plan
+inline constexpr int kPlanFileTooLargeMessage = 109;    // a file far larger than any plan
+inline constexpr int kPlanFileUnreadableMessage = 110;  // the system could not read it
 inline constexpr int kRenderTooLongMessage = 111;       // the audio would pass the length limit
 inline constexpr int kRenderCancelledMessage = 112;     // the user stopped a rendering
 // Plan line faults; like 28-39 they are followed by the line number.
 inline constexpr int kPlanRepeatsTooLargeMessage = 113;  // a repeat count above 9999
 inline constexpr int kPlanFieldTooWideMessage = 114;     // a field wider than its column
-inline constexpr int kHelpMessage = 23;
+inline constexpr int kHelpMessage = 23;  // "%1" stands for the user guide's place
 inline constexpr int kAboutMessage = 24;
 
 // Entry `index` of the message table in `language` (0..50), or one of the extra entries above.

@@ -50,6 +50,7 @@ struct WindowControls {
     QLabel* Label5 = nullptr;          // metronome value "= 150"
     QLabel* Label7 = nullptr;          // "darbe s."
     QLabel* Label9 = nullptr;          // "Plan name"
+    QLabel* Label_kaynak = nullptr;    // where the usul on screen comes from (fixed slots)
 
     // Lists.
     QListWidget* List1 = nullptr;  // load list, hidden
@@ -118,6 +119,9 @@ struct WindowControls {
     QMenu* Mn_zayıf = nullptr;
     std::array<QAction*, 8> Mn_Oseviye{};  // items 2..9 at [item - 2]
     std::array<QAction*, 8> Mn_Zseviye{};
+    QMenu* Mn_aktar = nullptr;        // export: the audio and the notation as PDF
+    QAction* Mn_SesKaydet = nullptr;  // save audio (Ctrl+Shift+S)
+    QAction* Mn_PDF = nullptr;        // the notation as a PDF page, named as the J P G picture
 
     // Popup menus.
     QMenu* Mn_edit = nullptr;  // note menu

@@ -3,6 +3,7 @@
 // until the plan mode raises them.
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -23,8 +25,11 @@
 #include "app/main_window.h"
 #include "app/picture_box.h"
 #include "app/screen_lock_rules.h"
+#include "app/window_palette.h"
 #include "notation/edit_rules.h"
+#include "notation/geometry.h"
 #include "notation/qt/notation_view.h"
+#include "plans/qt/plan_column_header.h"
 
 namespace ritmora {
 namespace {
@@ -38,6 +43,16 @@ T* Named(T* object, const QString& name) {
     object->setObjectName(name);
     return object;
 }
+
+// Menu pictures as large as they are drawn: menus show icons at the small icon size.
+class MenuPictureStyle : public QProxyStyle {
+  public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
+                    const QWidget* widget = nullptr) const override {
+        if (metric == PM_SmallIconSize) return qRound(26 * GlyphSheet::kMenuPictureZoom);
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
 
 QPixmap QuestionIcon(int size) {
     QPixmap icon(size, size);
@@ -96,7 +111,7 @@ void ArayüzKalıp::BuildControls() {
     for (QListWidget** list : {&c.List1, &c.List2}) {
         *list = new QListWidget(area);
         (*list)->setFont(listFont_);
-        (*list)->setSelectionMode(QAbstractItemView::NoSelection);
+        (*list)->setSelectionMode(QAbstractItemView::SingleSelection);  // the current slot
         (*list)->setGeometry(308, 30, 400, 560);
         (*list)->viewport()->installEventFilter(this);
         (*list)->hide();
@@ -106,6 +121,10 @@ void ArayüzKalıp::BuildControls() {
 
     BuildBand(area);
     BuildPlanPanels(area);
+
+    auto* titleStyle = new FrameTitleStyle;
+    titleStyle->setParent(this);  // outlives the frames, which are the drawing area's
+    for (QGroupBox* frame : area->findChildren<QGroupBox*>()) frame->setStyle(titleStyle);
 
     c.TimerWav = Named(new QTimer(this), QStringLiteral("TimerWav"));
     c.TimerWav->setInterval(100);
@@ -118,11 +137,12 @@ void ArayüzKalıp::BuildControls() {
             RegisterControl(widget);
         }
     }
-    for (QMenu* menu : {c.Mn_volüm, c.Mn_orta, c.Mn_zayıf}) {
+    for (QMenu* menu : {c.Mn_volüm, c.Mn_orta, c.Mn_zayıf, c.Mn_aktar}) {
         menu->menuAction()->setObjectName(menu->objectName());
         RegisterControl(menu->menuAction());
     }
-    for (QAction* action : {c.Mn_Lisanlar, c.Mn_yardm, c.Mn_bilgi, c.Mn_RenkZemin}) {
+    for (QAction* action :
+         {c.Mn_Lisanlar, c.Mn_yardm, c.Mn_bilgi, c.Mn_RenkZemin, c.Mn_SesKaydet, c.Mn_PDF}) {
         RegisterControl(action);
     }
     for (QAction* action : c.Mn_Oseviye) RegisterControl(action);
@@ -163,7 +183,14 @@ void ArayüzKalıp::BuildMenus() {
     c.Mn_Lisanlar = Named(bar->addAction(QString()), QStringLiteral("Mn_Lisanlar"));
     c.Mn_yardm = Named(bar->addAction(QString()), QStringLiteral("Mn_yardm"));
     c.Mn_bilgi = Named(bar->addAction(QString()), QStringLiteral("Mn_bilgi"));
-    for (QAction* action : {c.Mn_RenkZemin, c.Mn_Lisanlar, c.Mn_yardm, c.Mn_bilgi}) {
+    // Export, last on the bar so that nothing before it moves.
+    c.Mn_aktar = Named(bar->addMenu(QString()), QStringLiteral("Mn_aktar"));
+    c.Mn_aktar->setTitle(QString::fromStdString(CaptionText(Language::Turkish, "Mn_aktar")));
+    c.Mn_SesKaydet = Named(c.Mn_aktar->addAction(QString()), QStringLiteral("Mn_SesKaydet"));
+    c.Mn_SesKaydet->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    c.Mn_PDF = Named(c.Mn_aktar->addAction(QString()), QStringLiteral("Mn_PDF"));
+    for (QAction* action :
+         {c.Mn_RenkZemin, c.Mn_Lisanlar, c.Mn_yardm, c.Mn_bilgi, c.Mn_SesKaydet, c.Mn_PDF}) {
         action->setText(QString::fromStdString(
             CaptionText(Language::Turkish, action->objectName().toStdString())));
     }
@@ -176,12 +203,14 @@ void ArayüzKalıp::BuildMenus() {
         if (item == 7) {
             action->setSeparator(true);
         } else {
-            const QPixmap picture = glyphs_.MenuPicture(item);
+            const QPixmap picture = glyphs_.MenuPicture(item, devicePixelRatioF());
             if (!picture.isNull()) action->setIcon(QIcon(picture));
         }
         c.Mn_editNota[static_cast<std::size_t>(item)] = action;
     }
-    c.Mn_edit->setStyleSheet(QStringLiteral("QMenu { icon-size: 20px 26px; }"));
+    auto* pictureStyle = new MenuPictureStyle;
+    pictureStyle->setParent(c.Mn_edit);
+    c.Mn_edit->setStyle(pictureStyle);
 
     c.Mn_metinler = Named(new QMenu(this), QStringLiteral("Mn_metinler"));
     for (int item = 0; item < 9; ++item) {
@@ -272,6 +301,11 @@ void ArayüzKalıp::BuildBand(QWidget* area) {
     c.But_kaydet = button(c.Frame3, "But_kaydet", 8, 68, 100);
     c.But_Sil = button(c.Frame3, "But_Sil", 112, 68, 100);
     c.But_Temizle = button(c.Frame3, "But_Temizle", 218, 68, 100);
+    // The source of the usul on screen: one line above its name, in the strip between the
+    // notation's lowest possible row and the band, clear of the metronome grid on the left.
+    const int sourceTop = NotationPictureTop(InnerHeight(), kMaxRows) + kMaxRows * kRowHeight + 1;
+    c.Label_kaynak = label(area, "Label_kaynak", c.Frame3->x() + 8, sourceTop,
+                           kWindowWidth - c.Frame3->x() - 16, top - sourceTop - 1);
 
     // Spacing commands.
     c.Frame4 = frame("Frame4", 546, 92);
@@ -349,12 +383,12 @@ void ArayüzKalıp::BuildPlanPanels(QWidget* area) {
     c.Command2->setIconSize(QSize(32, 32));
     c.Command2->setIcon(QIcon(QuestionIcon(32)));
     c.Command2->setAutoRaise(true);
-    c.Label2 = Named(new QLabel(c.Frame9), QStringLiteral("Label2"));
-    c.Label2->setGeometry(8, 46, 402, 16);
     c.Text14 = Named(new QPlainTextEdit(c.Frame9), QStringLiteral("Text14"));
     c.Text14->setGeometry(8, 62, 402, 92);
     c.Text14->setFont(listFont_);
     c.Text14->setLineWrapMode(QPlainTextEdit::NoWrap);
+    c.Label2 = Named(new PlanColumnHeader(c.Text14, c.Frame9), QStringLiteral("Label2"));
+    c.Label2->setGeometry(8, 46, 402, 16);
     // Raised over the band, the panels must hide what lies below them.
     for (QWidget* frame : {c.Frame5, c.Frame10, c.Frame9}) frame->setAutoFillBackground(true);
 }
@@ -388,24 +422,44 @@ void ArayüzKalıp::BuildHelpPanel(QWidget* area) {
 
 void ArayüzKalıp::DrawMetronomeGrid() {
     PictureBox* grid = controls_.Picture8;
-    grid->ClearPicture(Qt::white);
-    QPainter painter(&grid->Picture());
-    QFont font = notationFont_;
-    font.setPointSizeF(6.5);
-    painter.setFont(font);
+    // Drawn for the screen's pixels, so that the numbers stay crisp on a scaled screen.
+    const qreal ratio = grid->devicePixelRatioF();
+    QImage picture((QSizeF(grid->size()) * ratio).toSize(), QImage::Format_RGB32);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(QColor(160, 160, 160));
     for (int row = 0; row <= 4; ++row)
         painter.drawLine(0, row * 17 - (row == 4), 169, row * 17 - (row == 4));
     for (int column = 0; column <= 10; ++column) {
         painter.drawLine(column * 17 - (column == 10), 0, column * 17 - (column == 10), 66);
     }
+    // Three digits in a 17-pixel cell: a narrow face, and squeezed to the cell if still wider,
+    // so that neighbouring numbers never run together.
+    QFont font = notationFont_;
+    font.setPixelSize(10);
+    font.setStretch(QFont::Condensed);
+    painter.setFont(font);
     painter.setPen(Qt::black);
+    const QFontMetricsF metrics(font, &picture);
+    const qreal room = kMetronomeGridCell - 3;
     for (int row = 0; row < kMetronomeGridRows; ++row) {
         for (int column = 0; column < kMetronomeGridColumns; ++column) {
-            painter.drawText(QRect(column * 17, row * 17, 17, 17), Qt::AlignCenter,
-                             QString::number(MetronomeGridValue(row, column)));
+            const QString value = QString::number(MetronomeGridValue(row, column));
+            const qreal width = metrics.horizontalAdvance(value);
+            const qreal scale = std::min(1.0, room / width);
+            painter.save();
+            painter.translate((column + 0.5) * kMetronomeGridCell, row * kMetronomeGridCell);
+            painter.scale(scale, 1.0);
+            painter.drawText(QRectF(-width / 2, 0, width, kMetronomeGridCell), Qt::AlignCenter,
+                             value);
+            painter.restore();
         }
     }
+    painter.end();
+    grid->Picture() = picture;
+    grid->update();
 }
 
 int ArayüzKalıp::InnerHeight() const {
@@ -429,31 +483,30 @@ void ArayüzKalıp::EkranDizayn() {
 }
 
 void ArayüzKalıp::renklendir(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-    const QColor colour(red, green, blue);
-    auto paint = [&colour](QWidget* widget) {
-        QPalette palette = widget->palette();
-        palette.setColor(QPalette::Window, colour);
-        widget->setPalette(palette);
-    };
-    paint(centralWidget());
+    // One palette on the drawing area: the panels, frames, labels and options listed for the
+    // background all inherit it, and so do their disabled colours, which come from it alone.
+    centralWidget()->setPalette(
+        BackgroundPalette(QApplication::palette(), QColor(red, green, blue)));
     centralWidget()->setAutoFillBackground(true);
-    const WindowControls& c = controls_;
-    for (QWidget* widget : std::initializer_list<QWidget*>{
-             c.Label4,  c.Label5,  c.Label1,  c.Label7,      c.Label2,     c.Label9,
-             c.Label3,  c.Frame1,  c.Frame2,  c.Frame3,      c.Frame4,     c.Frame6,
-             c.Frame7,  c.Frame8,  c.Frame5,  c.Frame9,      c.Frame10,    c.Picture3,
-             c.Frame12, c.Frame13, c.Frame14, c.Option1[0],  c.Option1[1], c.Option1[2],
-             c.Option2, c.Option3, c.Option4, c.PicBirimNota}) {
-        paint(widget);
-    }
     PaintUnitNoteBox();
 }
 
 void ArayüzKalıp::PaintUnitNoteBox() {
     PictureBox* box = controls_.PicBirimNota;
-    box->ClearPicture(box->palette().color(QPalette::Window));
+    const QColor background = box->palette().color(QPalette::Window);
+    box->ClearPicture(background);
     const int code = model_.UnitNote() == 4 ? 162 : model_.UnitNote() == 8 ? 164 : 166;
-    glyphs_.CopyGlyph(box->Picture(), glyphs_.Small(), code, 6, 0);
+    // The glyph's ink, in the colour that reads on the background: on a light one this is the
+    // AND copy's black, on a dark one the note would vanish in black.
+    QImage glyph(box->Picture().size(), QImage::Format_RGB32);
+    glyph.fill(Qt::white);
+    glyphs_.CopyGlyph(glyph, glyphs_.Small(), code, 6, 0);
+    const QRgb ink = InkOn(background).rgb();
+    for (int y = 0; y < glyph.height(); ++y) {
+        for (int x = 0; x < glyph.width(); ++x) {
+            if (glyph.pixel(x, y) == qRgb(0, 0, 0)) box->Picture().setPixel(x, y, ink);
+        }
+    }
     box->update();
 }
 

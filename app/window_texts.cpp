@@ -58,11 +58,16 @@ void ArayüzKalıp::ApplyCaptions(Language language, CaptionGroup group) {
 void ArayüzKalıp::ApplyTexts(Language language) {
     // Captions of the usul mode, then the messages, then the plan mode and its panels, then the
     // help panel: the order every language switch follows.
+    qtTexts_.Use(language);
     ApplyCaptions(language, CaptionGroup::kUsulMode);
     language_ = language;
     ApplyCaptions(language, CaptionGroup::kPlanMode);
     ShowPlanPauseCaption();
+    // The running time reads the same in both languages and is a reading, not a caption: a
+    // switch keeps the time it shows (a paused plan's above all).
+    const QString runningTime = controls_.Label3->text();
     ApplyCaptions(language, CaptionGroup::kPlanPanel);
+    if (!runningTime.isEmpty()) controls_.Label3->setText(runningTime);
     ApplyCaptions(language, CaptionGroup::kHelpPanel);
     QString example = Qs(ExampleDescriptionText(language));
     example.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -97,7 +98,9 @@ int main(int argc, char** argv) {
         }
     });
     QObject::connect(&player, &Player::finished, &app, &QCoreApplication::quit);
-    player.Play(0);
+    // The window makes its player long before the first Start; a sound server that was idle
+    // needs up to two seconds to come down to the player's latency (see AudioOutput).
+    QTimer::singleShot(silent ? 0 : 2500, &player, [&] { player.Play(0); });
     app.exec();
 
     std::printf("%s output, %d s, %zu marker moves%s\n",

@@ -8,6 +8,7 @@
 
 #include "app/texts.h"
 #include "library/library_file.h"
+#include "plans/plan_file.h"
 
 namespace ritmora::cli {
 
@@ -17,7 +18,7 @@ inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
 
 struct Context {
-    std::filesystem::path dataFolder;  // --dir, or the program's own rule
+    std::filesystem::path dataFolder;       // --dir, or the program's own rule
     Language language = Language::Turkish;  // --lang
     std::ostream& out;
     std::ostream& err;
@@ -26,6 +27,10 @@ struct Context {
 // Opens the library in the data folder, creating it from the default copy when missing, exactly
 // as the window does at start-up. On failure prints the reason to err and returns null.
 std::unique_ptr<UsulLibrary> OpenLibrary(const Context& context);
+
+// Prints why a plan file could not be read (the message in the chosen language, then the file
+// and the system's reason); returns kExitFailure.
+int PlanReadFailure(const Context& context, const PlanFileText& read);
 
 // Reports a usage error: one line on err; returns kExitUsage.
 int UsageError(const Context& context, const std::string& line);

@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "cli/cli_context.h"
+#include "cli/terminal_text.h"
 #include "export/page_layout.h"
 #include "export/qt/jpg_export.h"
 #include "export/qt/offscreen_notation.h"
@@ -84,11 +85,12 @@ int ReportExport(const Context& c, int message, PictureWriteFault fault,
         return kExitFailure;
     }
     if (fault != PictureWriteFault::None) {
-        c.err << PictureWriteFaultMessage(c.language, fault, PathToQString(file).toStdString())
+        c.err << ForTerminal(
+                     PictureWriteFaultMessage(c.language, fault, PathToQString(file).toStdString()))
               << "\n";
         return kExitFailure;
     }
-    c.out << PathToQString(file).toStdString() << "\n";
+    c.out << ForTerminal(PathToQString(file).toStdString()) << "\n";
     return kExitOk;
 }
 

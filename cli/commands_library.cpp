@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/cli_context.h"
+#include "cli/terminal_text.h"
 #include "library/cp1254.h"
 #include "library/list_line.h"
 #include "library/provenance.h"
@@ -51,7 +52,7 @@ int RunList(const Context& context, const std::vector<std::string>& args) {
             context.err << ReadFailure(slot) << "\n";
             return kExitFailure;
         }
-        context.out << UsulListLine(slot, record);
+        context.out << ForTerminal(UsulListLine(slot, record));
         if (sources) {
             const SlotSource source = SourceOfSlot(slot, record);
             context.out << "  "
@@ -80,7 +81,7 @@ int RunShow(const Context& context, const std::vector<std::string>& args) {
     }
 
     std::ostream& out = context.out;
-    out << "slot " << slot << ": " << Trimmed(record.name) << "\n";
+    out << "slot " << slot << ": " << ForTerminal(Trimmed(record.name)) << "\n";
     out << "time signature " << int(record.beats) << "/" << int(record.mertebe)
         << ", total duration " << record.totalDuration << ", expected total "
         << ExpectedTotal(record.beats, record.mertebe) << ", last ring in use "
@@ -99,7 +100,7 @@ int RunShow(const Context& context, const std::vector<std::string>& args) {
         column(cell.rightDuration, 6);
         column(cell.leftDuration, 5);
         column(cell.loudness, 9);
-        out << "    \"" << ShownText(cell.syllable) << "\"";
+        out << "    \"" << ForTerminal(ShownText(cell.syllable)) << "\"";
         column(cell.separator, 10);
         out << "\n";
     }

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "cli/cli_context.h"
+#include "cli/terminal_text.h"
 #include "plans/plan_check.h"
 #include "plans/plan_file.h"
 #include "plans/plan_messages.h"
@@ -27,11 +28,9 @@ int RunCheckPlan(const Context& context, const std::vector<std::string>& args) {
     if (!file) return UsageError(context, kUsage);
 
     const std::filesystem::path path = PathFromUtf8(*file);
-    const std::optional<std::string> text = TryReadPlanFileText(path);
-    if (!text) {
-        context.err << "ritmora-cli: cannot read " << *file << "\n";
-        return kExitFailure;
-    }
+    const PlanFileText plan = ReadPlanFile(path);
+    if (!plan.ok()) return PlanReadFailure(context, plan);
+    const std::string& text = plan.text;
     if (!name) {
         const std::u8string fileName = path.filename().u8string();
         name = PlanNameFromFileName(std::string(fileName.begin(), fileName.end()));
@@ -39,14 +38,14 @@ int RunCheckPlan(const Context& context, const std::vector<std::string>& args) {
     auto library = OpenLibrary(context);
     if (!library) return kExitFailure;
 
-    const PlanCheckResult result = ValidatePlan(*text, *name, *library);
+    const PlanCheckResult result = ValidatePlan(text, *name, *library);
     if (result.messageIndex != 0) {
         context.err << PlanCheckMessage(context.language, result.messageIndex, result.line) << "\n";
         return kExitFailure;
     }
     // The saved text, one plan line per output line (plain line feeds on the terminal).
     for (const std::string& line : SplitLines(result.normalisedText)) {
-        context.out << line << "\n";
+        context.out << ForTerminal(line) << "\n";
     }
     return kExitOk;
 }

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "cli/cli_context.h"
+#include "cli/terminal_text.h"
 #include "plans/plan_file.h"
 #include "plans/plan_messages.h"
 #include "sound/audio_export.h"
@@ -41,8 +42,8 @@ bool WriteBank(const Context& context, const std::filesystem::path& vlvl, LevelF
     const SampleBankResult bank = WriteSampleBank(vlvl, factors);
     for (const std::string& notice : bank.notices) context.err << notice << "\n";
     if (!bank.ok()) {
-        context.err << MessageText(context.language, bank.messageIndex) << " (" << bank.detail
-                    << ")\n";
+        context.err << MessageText(context.language, bank.messageIndex) << " ("
+                    << ForTerminal(bank.detail) << ")\n";
         return false;
     }
     return true;
@@ -64,8 +65,8 @@ void PrintNotices(const Context& context, const std::vector<std::string>& notice
 bool KnownAudioFormat(const Context& context, const std::optional<std::filesystem::path>& out) {
     if (!out || AudioFormatForPath(*out)) return true;
     context.err << "ritmora-cli: "
-                << AudioExportFaultMessage(context.language, AudioExportFault::UnknownExtension,
-                                           out->string())
+                << ForTerminal(AudioExportFaultMessage(
+                       context.language, AudioExportFault::UnknownExtension, out->string()))
                 << "\n";
     return false;
 }
@@ -82,8 +83,9 @@ bool RenderIntoFile(const Context& context, const std::filesystem::path& vlvl,
     const AudioWriteOutcome saved = ExportAudio(file, vlvl, render);
     if (saved.ok() || saved.fault == AudioExportFault::NothingRendered) return true;
     context.err << "ritmora-cli: "
-                << AudioExportFaultMessage(context.language, saved.fault, file.string()) << " ("
-                << saved.detail << ")\n";
+                << ForTerminal(
+                       AudioExportFaultMessage(context.language, saved.fault, file.string()))
+                << " (" << ForTerminal(saved.detail) << ")\n";
     return false;
 }
 
@@ -140,7 +142,7 @@ int RunRenderUsul(const Context& context, const std::vector<std::string>& args) 
     UsulRecord usul;
     if (!library->ReadSlot(*slot, usul)) {
         context.err << "ritmora-cli: cannot read slot " << *slot << " of "
-                    << library->Path().string() << "\n";
+                    << ForTerminal(library->Path()) << "\n";
         return kExitFailure;
     }
     // A rendering that cannot be made is refused before anything is written, the bank included.
@@ -159,7 +161,7 @@ int RunRenderUsul(const Context& context, const std::vector<std::string>& args) 
     if (!saved) return kExitFailure;
     if (result.messageIndex != 0) return PrintRefusal(context, result.messageIndex, 0);
     if (!result.written) {
-        context.err << "ritmora-cli: " << result.writeError << "\n";
+        context.err << "ritmora-cli: " << ForTerminal(result.writeError) << "\n";
         return kExitFailure;
     }
     context.out << "strokes scheduled: " << result.schedule.strokeCount << "\n"
@@ -169,7 +171,7 @@ int RunRenderUsul(const Context& context, const std::vector<std::string>& args) 
                         : std::string())
                 << "\n"
                 << "samples: " << result.figures.cycleSamples * result.figures.cycles << "\n"
-                << "file: " << file.string() << "\n";
+                << "file: " << ForTerminal(file) << "\n";
     return kExitOk;
 }
 
@@ -205,14 +207,11 @@ int RunRenderPlan(const Context& context, const std::vector<std::string>& args) 
         std::filesystem::exists(vlvl / path, error)) {
         path = vlvl / path;
     }
-    const std::optional<std::string> text = TryReadPlanFileText(path);
-    if (!text) {
-        context.err << "ritmora-cli: cannot read " << *planFile << "\n";
-        return kExitFailure;
-    }
+    const PlanFileText text = ReadPlanFile(path);
+    if (!text.ok()) return PlanReadFailure(context, text);
     auto library = OpenLibrary(context);
     if (!library) return kExitFailure;
-    const PlanReadResult plan = ReadPlanForRendering(*text, *library);
+    const PlanReadResult plan = ReadPlanForRendering(text.text, *library);
     if (plan.messageIndex != 0) {
         context.err << PlanCheckMessage(context.language, plan.messageIndex, plan.line) << "\n";
         return kExitFailure;
@@ -233,12 +232,12 @@ int RunRenderPlan(const Context& context, const std::vector<std::string>& args) 
         return PrintRefusal(context, result.messageIndex, result.failedPassage);
     }
     if (!result.written) {
-        context.err << "ritmora-cli: " << result.writeError << "\n";
+        context.err << "ritmora-cli: " << ForTerminal(result.writeError) << "\n";
         return kExitFailure;
     }
     for (std::size_t j = 0; j < plan.passages.size(); ++j) {
-        context.out << (j + 1) << " " << plan.passages[j].name << " " << result.passageEndMs[j]
-                    << "\n";
+        context.out << (j + 1) << " " << ForTerminal(plan.passages[j].name) << " "
+                    << result.passageEndMs[j] << "\n";
     }
     return kExitOk;
 }

@@ -1,10 +1,10 @@
 #include "library/library_file.h"
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <string_view>
 #include <system_error>
+
+#include "library/replacing_file.h"
 
 namespace ritmora {
 namespace {
@@ -33,39 +33,18 @@ fs::path FindLibraryFile(const fs::path& folder) {
     return found;
 }
 
-// Writes the default copy under a temporary name and renames it into place, so that the
-// library name never denotes a half-written file.
+// The default copy goes through the safe writer and takes the library's name only if that is
+// still free, so a library that appeared meanwhile (another program on the folder) is kept.
 bool CreateFromDefault(const fs::path& target, std::span<const std::uint8_t> defaultBytes) {
     if (defaultBytes.size() != kLibraryFileSize) return false;
-    static std::atomic<unsigned> counter{0};
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    const fs::path temporary =
-        target.parent_path() / (std::string(UsulLibrary::kFileName) + ".new-" +
-                                std::to_string(stamp) + "-" + std::to_string(counter++));
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(reinterpret_cast<const char*>(defaultBytes.data()),
-                  static_cast<std::streamsize>(defaultBytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    fs::rename(temporary, target, error);
-    if (error) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return false;
-    }
-    return true;
+    ReplacingFile out(target);
+    out.Write(defaultBytes);
+    return out.CommitNew();
 }
 
 }  // namespace
+
+fs::path UsulLibrary::Find(const fs::path& folder) { return FindLibraryFile(folder); }
 
 LibraryOpenResult UsulLibrary::EnsureAndOpen(const fs::path& folder,
                                              std::span<const std::uint8_t> defaultBytes) {
@@ -74,31 +53,27 @@ LibraryOpenResult UsulLibrary::EnsureAndOpen(const fs::path& folder,
     if (result.path.empty()) {
         result.path = folder / kFileName;
         if (!CreateFromDefault(result.path, defaultBytes)) {
-            result.status = LibraryStatus::CannotCreate;
-            return result;
+            // Another program may have created it in the meantime: that one is opened.
+            std::error_code error;
+            if (!fs::exists(fs::symlink_status(result.path, error))) {
+                result.status = LibraryStatus::CannotCreate;
+                return result;
+            }
         }
     }
 
+    // What was opened is checked, not the name: a plain file of exactly 256 records. A file of
+    // the wrong size is never written.
     std::error_code error;
-    if (!fs::is_regular_file(result.path, error)) {
-        result.status = LibraryStatus::CannotOpen;
-        return result;
-    }
-    // Checked before opening so that a file of the wrong size is never even opened for writing.
-    const auto size = fs::file_size(result.path, error);
-    if (error) {
-        result.status = LibraryStatus::CannotOpen;
-        return result;
-    }
-    if (size != kLibraryFileSize) {
-        result.status = LibraryStatus::WrongSize;
-        return result;
-    }
-
     std::unique_ptr<UsulLibrary> library(new UsulLibrary(result.path));
-    library->file_.open(result.path, std::ios::in | std::ios::out | std::ios::binary);
-    if (!library->file_.is_open()) {
+    library->file_ = NativeFile::OpenForReadWrite(result.path, error);
+    NativeFileInfo info;
+    if (!library->file_.IsOpen() || !library->file_.Info(info, error) || !info.regular) {
         result.status = LibraryStatus::CannotOpen;
+        return result;
+    }
+    if (info.size != kLibraryFileSize) {
+        result.status = LibraryStatus::WrongSize;
         return result;
     }
     result.library = std::move(library);
@@ -133,34 +108,27 @@ bool UsulLibrary::WriteSettings(const SettingsRecord& settings) {
     return WriteRecord(kSettingsRecordNumber, EncodeSettingsRecord(settings));
 }
 
-void UsulLibrary::Close() {
-    if (file_.is_open()) file_.close();
-}
+void UsulLibrary::Close() { file_.Close(); }
 
-bool UsulLibrary::IsOpen() const { return file_.is_open(); }
+bool UsulLibrary::IsOpen() const { return file_.IsOpen(); }
 
 bool UsulLibrary::ReadRecord(int recordNumber, RecordBytes& out) {
-    if (!file_.is_open()) return false;
-    file_.clear();  // an earlier failure must not block this read
-    file_.seekg(static_cast<std::streamoff>(recordNumber - 1) * kRecordSize);
+    if (!file_.IsOpen()) return false;
     RecordBytes bytes;
-    file_.read(reinterpret_cast<char*>(bytes.data()), kRecordSize);
-    const bool whole = file_ && file_.gcount() == static_cast<std::streamsize>(kRecordSize);
-    file_.clear();
-    if (!whole) return false;
+    std::error_code error;
+    const std::size_t got =
+        file_.ReadAt(static_cast<std::uint64_t>(recordNumber - 1) * kRecordSize, bytes, error);
+    if (error || got != kRecordSize) return false;
     out = bytes;
     return true;
 }
 
 bool UsulLibrary::WriteRecord(int recordNumber, const RecordBytes& bytes) {
-    if (!file_.is_open()) return false;
-    file_.clear();
-    file_.seekp(static_cast<std::streamoff>(recordNumber - 1) * kRecordSize);
-    file_.write(reinterpret_cast<const char*>(bytes.data()), kRecordSize);
-    file_.flush();
-    const bool written = static_cast<bool>(file_);
-    file_.clear();
-    return written;
+    if (!file_.IsOpen()) return false;
+    std::error_code error;
+    return file_.WriteAt(static_cast<std::uint64_t>(recordNumber - 1) * kRecordSize, bytes,
+                         error) &&
+           file_.Sync(error);
 }
 
 std::string LibraryOpenFailureText(LibraryStatus status, const fs::path& path, bool turkish) {

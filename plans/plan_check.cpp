@@ -1,11 +1,11 @@
 #include "plans/plan_check.h"
 
-#include <fstream>
 #include <system_error>
 #include <utility>
 
 #include "app/texts.h"
 #include "library/cp1254.h"
+#include "library/replacing_file.h"
 #include "plans/plan_file.h"
 #include "plans/plan_line.h"
 #include "plans/plan_syntax.h"
@@ -13,11 +13,7 @@
 namespace ritmora {
 namespace {
 
-struct Column {
-    std::size_t first;  // 1-based
-    std::size_t width;
-};
-constexpr Column kColumns[kPlanFieldCount] = {{1, 17}, {20, 4}, {26, 4}, {32, 3}, {37, 7}};
+static_assert(kPlanColumns.size() == kPlanFieldCount);
 
 PlanCheckResult Fault(int messageIndex, int line) {
     PlanCheckResult result;
@@ -42,7 +38,7 @@ bool FitsPlanColumns(const std::vector<std::string>& fields) {
     // The name is only a label: a long one is cut, as saved plans always had it. Numbers are
     // never cut, since a cut number means something else.
     for (std::size_t f = 1; f < fields.size() && f < kPlanFieldCount; ++f) {
-        if (CharacterCount(fields[f]) > kColumns[f].width) return false;
+        if (CharacterCount(fields[f]) > kPlanColumns[f].width) return false;
     }
     return true;
 }
@@ -53,9 +49,9 @@ std::string PlanColumns(const std::vector<std::string>& fields) {
     for (std::size_t f = 0; f < fields.size() && f < kPlanFieldCount; ++f) {
         const std::string& field = fields[f];
         std::size_t pos = 0;
-        for (std::size_t i = 0; i < kColumns[f].width && pos < field.size(); ++i) {
+        for (std::size_t i = 0; i < kPlanColumns[f].width && pos < field.size(); ++i) {
             const std::size_t size = Utf8CharSize(field, pos);
-            cells[kColumns[f].first - 1 + i] = field.substr(pos, size);
+            cells[kPlanColumns[f].first - 1 + i] = field.substr(pos, size);
             pos += size;
         }
     }
@@ -114,24 +110,11 @@ bool WritePlanFile(const std::filesystem::path& planFolder, const PlanCheckResul
     if (!std::filesystem::is_directory(planFolder, code)) {
         return fail("the plan folder " + planFolder.string() + " does not exist");
     }
-    const std::filesystem::path target = planFolder / PathFromUtf8(name);
-    const std::filesystem::path temporary = planFolder / PathFromUtf8("~" + name + ".tmp");
     const std::string bytes = Utf8ToCp1254(result.normalisedText + "\r\n");
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::filesystem::remove(temporary, code);
-            return fail("cannot write " + temporary.string());
-        }
-    }
-    std::filesystem::rename(temporary, target, code);
-    if (code) {
-        const std::string reason = "cannot replace " + target.string() + ": " + code.message();
-        std::filesystem::remove(temporary, code);
-        return fail(reason);
-    }
+    const std::string failure =
+        ReplaceFileContent(planFolder / PathFromUtf8(name),
+                           {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+    if (!failure.empty()) return fail(failure);
     return true;
 }
 

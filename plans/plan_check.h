@@ -1,5 +1,6 @@
 #pragma once
 // Checking a typed work plan as the save button does, and writing it as a plan file.
+#include <array>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -15,6 +16,14 @@ inline constexpr int kUnusablePlanName = -1;
 
 // Width of one saved plan line (PlanColumns).
 inline constexpr std::size_t kPlanLineWidth = 43;
+
+// Where the fields of a saved plan line stand: name, usul, times, unit, BpM.
+struct PlanColumn {
+    std::size_t first;  // 1-based
+    std::size_t width;
+};
+inline constexpr std::array<PlanColumn, 5> kPlanColumns = {
+    {{1, 17}, {20, 4}, {26, 4}, {32, 3}, {37, 7}}};
 
 struct PlanCheckResult {
     int messageIndex = 0;        // 0 = valid; 26..39 and the plan line messages; kUnusablePlanName

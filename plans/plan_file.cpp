@@ -1,10 +1,9 @@
 #include "plans/plan_file.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
+#include "app/texts.h"
 #include "library/cp1254.h"
 #include "plans/plan_line.h"
 #include "plans/plan_syntax.h"
@@ -66,11 +65,16 @@ std::filesystem::path PathFromUtf8(std::string_view utf8) {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
-std::optional<std::string> TryReadPlanFileText(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) return std::nullopt;
+PlanFileText ReadPlanFile(const std::filesystem::path& file) {
+    PlanFileText result;
+    CheckedRead read = ReadCheckedFile(file, kPlanFileByteLimit);
+    if (!read.ok()) {
+        result.fault = read.fault;
+        result.detail = DescribeReadFault(read, file);
+        return result;
+    }
+    std::string bytes(read.bytes.begin(), read.bytes.end());
+    read.bytes = {};
 
     std::string text;
     if (IsValidUtf8(bytes)) {
@@ -79,14 +83,35 @@ std::optional<std::string> TryReadPlanFileText(const std::filesystem::path& file
     } else {
         text = Cp1254ToUtf8(bytes);
     }
-    std::string joined;
     bool first = true;
     for (const std::string& line : SplitLines(text)) {
-        if (!first) joined += "\r\n";
-        joined += line;
+        if (!first) result.text += "\r\n";
+        result.text += line;
         first = false;
     }
-    return joined;
+    return result;
+}
+
+int PlanReadFaultMessage(ReadFault fault) {
+    switch (fault) {
+        case ReadFault::None:
+            return 0;
+        case ReadFault::Missing:
+            return kPlanFileMissingMessage;
+        case ReadFault::NotARegularFile:
+            return kNotAPlanFileMessage;
+        case ReadFault::TooLarge:
+            return kPlanFileTooLargeMessage;
+        case ReadFault::Unreadable:
+            break;
+    }
+    return kPlanFileUnreadableMessage;
+}
+
+std::optional<std::string> TryReadPlanFileText(const std::filesystem::path& file) {
+    PlanFileText read = ReadPlanFile(file);
+    if (!read.ok()) return std::nullopt;
+    return std::move(read.text);
 }
 
 std::string ReadPlanFileText(const std::filesystem::path& file) {

@@ -1,12 +1,14 @@
 #pragma once
 // Saved work plans: reading a plan file, its name and passages, the list of plan files, and the
 // reading of a plan for rendering.
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "library/checked_read.h"
 #include "library/library_file.h"
 #include "plans/passage.h"
 
@@ -15,10 +17,25 @@ namespace ritmora {
 // A path from a UTF-8 text (file names built from user text hold Turkish letters).
 std::filesystem::path PathFromUtf8(std::string_view utf8);
 
+// A plan of a few hundred lines is a few kilobytes; nothing larger is taken for a plan.
+inline constexpr std::uint64_t kPlanFileByteLimit = 1024 * 1024;
+
 // The text of a plan file as the plan box shows it: its lines (ending at CR LF, a bare CR or a
 // bare LF) joined with CR LF, without a final line break. Bytes that are valid UTF-8 are taken
-// as UTF-8 (a leading byte-order mark dropped), anything else as Windows-1254.
-// Nothing when the file cannot be read.
+// as UTF-8 (a leading byte-order mark dropped), anything else as Windows-1254. Only a plain
+// file of at most kPlanFileByteLimit bytes is read; otherwise the text is empty and `fault`
+// and `detail` (DescribeReadFault) say why.
+struct PlanFileText {
+    std::string text;
+    ReadFault fault = ReadFault::None;
+    std::string detail;
+    bool ok() const { return fault == ReadFault::None; }
+};
+PlanFileText ReadPlanFile(const std::filesystem::path& file);
+// The message (kPlanFileMissingMessage .. kPlanFileUnreadableMessage) of a read fault; 0 for
+// None.
+int PlanReadFaultMessage(ReadFault fault);
+// The same; nothing when the file cannot be read.
 std::optional<std::string> TryReadPlanFileText(const std::filesystem::path& file);
 // The same, with an unreadable file giving an empty text.
 std::string ReadPlanFileText(const std::filesystem::path& file);

@@ -1,9 +1,9 @@
 #include "sound/sample_bank.h"
 
-#include <fstream>
 #include <system_error>
 #include <utility>
 
+#include "library/checked_read.h"
 #include "library/rounding.h"
 #include "sound/replacing_file.h"
 #include "sound/wav.h"
@@ -34,14 +34,10 @@ std::string SampleFileName(Instrument instrument, bool dum, int loudness) {
 
 SofterSampleStatus MakeSofterSample(const std::filesystem::path& source,
                                     const std::filesystem::path& target, float factor) {
-    std::error_code error;
-    if (!std::filesystem::exists(source, error)) return SofterSampleStatus::NotRecognized;
-    std::ifstream probe(source, std::ios::binary);
-    if (!probe || std::filesystem::is_directory(source, error)) {
-        return SofterSampleStatus::ReadError;
-    }
-    probe.close();
-    const std::vector<std::uint8_t> file = ReadFileBytes(source);
+    const CheckedRead read = ReadCheckedFile(source, kStrokeFileByteLimit);
+    if (read.fault == ReadFault::Missing) return SofterSampleStatus::NotRecognized;
+    if (!read.ok()) return SofterSampleStatus::ReadError;
+    const std::vector<std::uint8_t>& file = read.bytes;
     const DataChunkLocation location = LocateDataChunk(file);
     const std::int64_t frames = location.found ? FrameCount(location.header) : -1;
     if (frames < 0) return SofterSampleStatus::NotRecognized;

@@ -2,9 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
-#include <iterator>
 
+#include "library/checked_read.h"
 #include "library/rounding.h"
 
 namespace ritmora {
@@ -160,10 +159,7 @@ std::int64_t FrameCount(const WavHeader& header) {
 }
 
 std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {};
-    return std::vector<std::uint8_t>((std::istreambuf_iterator<char>(in)),
-                                     std::istreambuf_iterator<char>());
+    return ReadCheckedFile(path, kStrokeFileByteLimit).bytes;
 }
 
 void OverlayStroke(std::span<std::int16_t> output, std::int64_t position, StrokeKind kind,

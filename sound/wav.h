@@ -67,7 +67,12 @@ DataChunkLocation LocateDataChunk(std::span<const std::uint8_t> file);
 // below gives -1: such a header cannot describe any samples.
 std::int64_t FrameCount(const WavHeader& header);
 
-// Reads a whole file; a missing or unreadable file gives no bytes (so it reads as empty).
+// The largest stroke sample file read: about three minutes of mono audio, far beyond any stroke.
+inline constexpr std::uint64_t kStrokeFileByteLimit = 16 * 1024 * 1024;
+
+// Reads a whole sample file. Anything that is not a readable plain file of at most
+// kStrokeFileByteLimit bytes (missing, a folder, a device, too large) gives no bytes, so it
+// reads as empty and is reported as a file whose format is not recognized.
 std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path);
 
 enum class StrokeKind { Düm, Tek };

@@ -10,8 +10,11 @@
 #include "app/main_window.h"
 #include "app/message_box.h"
 #include "app/picture_box.h"
+#include "export/page_layout.h"
+#include "export/qt/audio_save_command.h"
 #include "export/qt/jpg_export.h"
 #include "export/qt/offscreen_notation.h"
+#include "export/qt/pdf_export.h"
 #include "export/qt/printing.h"
 #include "notation/qt/notation_view.h"
 
@@ -48,6 +51,26 @@ void But_JPG_Click(ArayüzKalıp& window) {
         window.ShowText(PictureWriteFaultMessage(window.language(), result.fault,
                                                  PathToQString(result.file).toStdString()));
     }
+}
+
+void Mn_PDF_Click(ArayüzKalıp& window) {
+    const PdfExportResult result =
+        ExportPdf(window.CurrentUsul(), window.language(), window.Controls().Text5->text(),
+                  PictureFolder(window.DataFolder()));
+    if (result.message != kNoMessage) {
+        window.ShowMessage(result.message);
+    } else if (result.fault != PictureWriteFault::None) {
+        window.ShowText(PictureWriteFaultMessage(window.language(), result.fault,
+                                                 PathToQString(result.file).toStdString()));
+    }
+}
+
+std::string NotationFileStem(ArayüzKalıp& window) {
+    const UsulRecord& usul = window.CurrentUsul();
+    const std::string name = JpgFileName(usul.beats, usul.mertebe,
+                                         TrimmedName(window.Controls().Text5->text().toStdString()))
+                                 .fileName;
+    return name.empty() ? name : name.substr(0, name.size() - std::string_view(".jpg").size());
 }
 
 void But_baskı_Click(ArayüzKalıp& window, QPrinter* printer) {
@@ -93,6 +116,8 @@ void ConnectExportActions(ArayüzKalıp& window) {
                      [target] { But_baskı_Click(*target); });
     QObject::connect(c.Mn_RenkZemin, &QAction::triggered, &window,
                      [target] { Mn_RenkZemin_Click(*target); });
+    QObject::connect(c.Mn_PDF, &QAction::triggered, &window, [target] { Mn_PDF_Click(*target); });
+    new AudioSaveCommand(window);
 }
 
 }  // namespace ritmora

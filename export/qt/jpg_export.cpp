@@ -1,12 +1,13 @@
 #include "export/qt/jpg_export.h"
 
+#include <QBuffer>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 #include <algorithm>
 #include <system_error>
 
 #include "export/qt/offscreen_notation.h"
+#include "library/replacing_file.h"
 #include "notation/qt/notation_painter.h"
 #include "notation/relayout.h"
 
@@ -63,20 +64,19 @@ PictureWriteFault WritePictureFile(const QImage& picture, const std::filesystem:
     if (!QImageWriter::supportedImageFormats().contains(QByteArray(format))) {
         return PictureWriteFault::NoEncoder;
     }
-    QSaveFile out(PathToQString(file));
-    if (!out.open(QIODevice::WriteOnly)) return PictureWriteFault::AccessDenied;
-    QImageWriter writer(&out, format);
+    if (picture.isNull()) return PictureWriteFault::InvalidImage;
+    // Encoded in memory first, then handed to the safe writer: an existing picture is replaced
+    // whole or not at all, and never through a planted link.
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
     writer.setQuality(std::clamp(quality, 0, 100));
-    if (picture.isNull()) {
-        out.cancelWriting();
-        return PictureWriteFault::InvalidImage;
-    }
-    if (!writer.write(picture)) {
-        out.cancelWriting();
-        return FaultOf(writer.error());
-    }
-    if (!out.commit()) return PictureWriteFault::AccessDenied;
-    return PictureWriteFault::None;
+    if (!writer.write(picture)) return FaultOf(writer.error());
+    const std::string failure =
+        ReplaceFileContent(file, {reinterpret_cast<const std::uint8_t*>(encoded.constData()),
+                                  static_cast<std::size_t>(encoded.size())});
+    return failure.empty() ? PictureWriteFault::None : PictureWriteFault::AccessDenied;
 }
 
 JpgExportResult ExportJpg(const QImage& notationPicture, const UsulRecord& usul,

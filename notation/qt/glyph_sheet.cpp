@@ -239,16 +239,23 @@ void GlyphSheet::CopyGlyph(QImage& target, const GlyphTable& table, int code, in
     painter.drawImage(QPoint(x, y), image_, QRect(rect.srcX, rect.srcY, rect.width, rect.height));
 }
 
-QPixmap GlyphSheet::MenuPicture(int menuPosition) const {
+QPixmap GlyphSheet::MenuPicture(int menuPosition, qreal devicePixelRatio) const {
     const MenuImage menu = MenuImageOf(menuPosition);
     if (menu.code == 0) return {};
+    // The medium glyph's place in a 20 x 24 (26) picture, drawn from the glyph's outline at
+    // kMenuPictureZoom times that size and at the screen's pixels: at the sheet's own size
+    // the flags of a 16th and a 32nd run together.
     const int height = (menuPosition == 0 || menuPosition == 14) ? 26 : 24;
-    QImage picture(20, height, QImage::Format_RGB32);
+    const QSizeF size(20 * kMenuPictureZoom, height * kMenuPictureZoom);
+    QImage picture((size * devicePixelRatio).toSize(), QImage::Format_RGB32);
+    picture.setDevicePixelRatio(devicePixelRatio);
     picture.fill(Qt::white);
-    const GlyphRect& rect = medium_[static_cast<std::size_t>(menu.code - kFirstGlyphCode)];
     QPainter painter(&picture);
-    painter.drawImage(QPoint(4, menu.y), image_,
-                      QRect(rect.srcX, rect.srcY, rect.width, rect.height));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(kMenuPictureZoom, kMenuPictureZoom);
+    painter.translate(4, menu.y);
+    painter.scale(kMedium.ScaleX(), kMedium.ScaleY());
+    painter.fillPath(NoteGlyphOutline(menu.code), Qt::black);
     painter.end();
     return QPixmap::fromImage(picture);
 }

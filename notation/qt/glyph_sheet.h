@@ -28,9 +28,11 @@ class GlyphSheet {
     // Other codes copy nothing.
     void CopyGlyph(QImage& target, const GlyphTable& table, int code, int x, int y) const;
 
-    // The picture of note-menu item `menuPosition` (0-5, 9-14): a medium glyph copied plainly
-    // onto white, 24 pixels high (26 for items 0 and 14). A null pixmap for the text items 6-8.
-    QPixmap MenuPicture(int menuPosition) const;
+    // The picture of note-menu item `menuPosition` (0-5, 9-14): the medium glyph on white as
+    // placed in a 20 x 24 picture (26 high for items 0 and 14), enlarged kMenuPictureZoom
+    // times, for a screen of `devicePixelRatio`. A null pixmap for the text items 6-8.
+    static constexpr double kMenuPictureZoom = 1.5;
+    QPixmap MenuPicture(int menuPosition, qreal devicePixelRatio = 1.0) const;
 
   private:
     QImage image_;

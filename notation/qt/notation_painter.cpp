@@ -2,6 +2,8 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
+#include <cstdlib>
 
 #include "library/rounding.h"
 #include "notation/geometry.h"
@@ -61,14 +63,47 @@ void RenderStaff(QImage& picture, const NotationScene& scene) {
     for (const SceneLine& line : scene.rowDividers) DrawLine(picture, line, kInk);
 }
 
-void DrawTexts(QImage& picture, const std::vector<SceneText>& texts, const QFont& font) {
+enum class Halo { kNone, kBackground };
+
+// With a halo, each text first clears a one-pixel border around its letters to the background,
+// so that a stem or flag reaching into it stops short of the letters instead of running into them.
+void DrawTexts(QImage& picture, const std::vector<SceneText>& texts, const QFont& font,
+               Halo halo = Halo::kNone) {
     if (texts.empty()) return;
     QPainter painter(&picture);
     painter.setFont(font);
-    painter.setPen(QColor(kInk));
     const int ascent = QFontMetrics(font, &picture).ascent();
+    // Every halo before any text: a halo never bites into a neighbour's letters.
+    if (halo == Halo::kBackground) {
+        painter.setPen(Qt::white);
+        for (const SceneText& text : texts) {
+            const QString shown = QString::fromStdString(text.text);
+            for (int dx = -1; dx <= 1; ++dx) {
+                for (int dy = -1; dy <= 1; ++dy) {
+                    painter.drawText(QPoint(text.x + dx, text.y + ascent + dy), shown);
+                }
+            }
+        }
+    }
+    painter.setPen(QColor(kInk));
     for (const SceneText& text : texts) {
         painter.drawText(QPoint(text.x, text.y + ascent), QString::fromStdString(text.text));
+    }
+}
+
+// The separator's red dashes stop a pixel short of a dot that stands beside them, so the dot
+// stays a dot.
+void DrawSeparators(QImage& picture, const NotationScene& scene) {
+    auto nearDot = [&scene](int x, int y) {
+        return std::any_of(scene.dotPixels.begin(), scene.dotPixels.end(),
+                           [x, y](const ScenePoint& dot) {
+                               return std::abs(dot.x - x) <= 1 && std::abs(dot.y - y) <= 1;
+                           });
+    };
+    for (const SceneLine& dash : scene.separatorDashes) {
+        for (int y = std::min(dash.y1, dash.y2); y <= std::max(dash.y1, dash.y2); ++y) {
+            if (!nearDot(dash.x1, y)) SetPixel(picture, dash.x1, y, kSeparatorRed);
+        }
     }
 }
 
@@ -94,9 +129,9 @@ int DrawNotation(QImage& picture, const UsulRecord& usul, const GlyphSheet& glyp
         glyphs.CopyGlyph(picture, glyphs.Large(), glyph.code, glyph.x, glyph.y);
     }
     for (const ScenePoint& pixel : scene.dotPixels) SetPixel(picture, pixel.x, pixel.y, kInk);
-    DrawTexts(picture, scene.syllables, font);
+    DrawTexts(picture, scene.syllables, font, Halo::kBackground);
     DrawTexts(picture, scene.loudnessLetters, font);
-    for (const SceneLine& dash : scene.separatorDashes) DrawLine(picture, dash, kSeparatorRed);
+    DrawSeparators(picture, scene);
     return scene.total;
 }
 

@@ -5,6 +5,7 @@
 
 #include "plans/plan_check.h"
 #include "plans/qt/panel_support.h"
+#include "plans/qt/plan_column_header.h"
 
 namespace ritmora {
 namespace {
@@ -109,12 +110,11 @@ QImage DrawSequencesExample(QSize size, Language language, const QFont& listFont
            CaptionOf(language, "Command8"));
 
     const QRect header(0, boxHeight + 6, size.width(), 16);
-    painter.setPen(Qt::black);
-    painter.drawText(header, Qt::AlignLeft | Qt::AlignVCenter,
-                     Utf8(CaptionText(language, "Label2")));
-
     const QRect textBox(0, header.bottom() + 2, size.width(), size.height() - header.bottom() - 2);
     const QRect inside = SunkenBox(painter, textBox);
+    painter.setPen(Qt::black);
+    DrawPlanColumnHeader(painter, header, Utf8(CaptionText(language, "Label2")), listFont,
+                         inside.left());
     painter.setFont(listFont);
     painter.setPen(Qt::black);
     const int lineHeight = painter.fontMetrics().height();

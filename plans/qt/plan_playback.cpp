@@ -1,5 +1,6 @@
 #include "plans/qt/plan_playback.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -14,6 +15,7 @@
 #include "app/main_window.h"
 #include "app/message_numbers.h"
 #include "app/picture_box.h"
+#include "app/render_job.h"
 #include "notation/geometry.h"
 #include "notation/qt/notation_view.h"
 #include "notation/relayout.h"
@@ -39,6 +41,10 @@ constexpr const char* kCompositionFile = "Eser.---";
 PlanPlayback::PlanPlayback(ArayüzKalıp& window, PlanState& plan, PlanPanel& panel, Player& player,
                            QObject* owner)
     : window_(window), plan_(plan), panel_(panel), player_(player), timers_(new TimerBank(owner)) {}
+
+PlanPlayback::~PlanPlayback() = default;
+
+bool PlanPlayback::IsRendering() const { return job_ && job_->IsRunning(); }
 
 void PlanPlayback::StopIfActive() {
     if (IsActive()) Command3_Click();
@@ -70,7 +76,6 @@ void PlanPlayback::DataYapEser() {
     for (const PassageSpec& passage : read.passages) names.push_back(passage.name);
     plan_.SetPassages(std::move(names));
 
-    const WindowControls& c = window_.Controls();
     const Instrument instrument = window_.ChosenInstrument();
     const std::filesystem::path folder = panel_.PlanFolder();
     const std::filesystem::path composition = folder / kCompositionFile;
@@ -78,9 +83,41 @@ void PlanPlayback::DataYapEser() {
     std::filesystem::create_directories(folder, code);
     // The device lets go of the old composition before it is replaced.
     player_.StopClose();
-    const PlanRenderResult rendered =
-        RenderPlan(read.passages, window_.Library(), instrument, folder, composition);
+    if (RendersInBackground(ExpectedPlanLength(read.passages, window_.Library()))) {
+        if (RenderInBackground(read.passages, instrument, folder, composition)) return;
+    }
+    PlayRendered(RenderPlan(read.passages, window_.Library(), instrument, folder, composition));
+}
+
+bool PlanPlayback::RenderInBackground(const std::vector<PassageSpec>& passages,
+                                      Instrument instrument, const std::filesystem::path& folder,
+                                      const std::filesystem::path& composition) {
+    // The worker reads the library through a handle of its own: the window's stays with the
+    // window's thread. Without one the plan renders here, as a short one does.
+    std::shared_ptr<UsulLibrary> library =
+        UsulLibrary::EnsureAndOpen(window_.Library().Path().parent_path(), {}).library;
+    if (!library) return false;
+    auto result = std::make_shared<PlanRenderResult>();
+    auto work = [result, library, passages, instrument, folder,
+                 composition](const RenderJobControl& control) {
+        *result = RenderPlan(passages, *library, instrument, folder, composition, control.Render());
+        library->Close();
+    };
+    const WindowControls& c = window_.Controls();
+    job_ = std::make_unique<RenderJob>(
+        window_, "RenderProgress.render", std::vector<QObject*>{c.Frame10, c.Command3},
+        std::move(work),
+        RenderJob::Calls{[this, result] { PlayRendered(*result); }, [this] { Command3_Click(); }});
+    return true;
+}
+
+void PlanPlayback::PlayRendered(const PlanRenderResult& rendered) {
+    const WindowControls& c = window_.Controls();
     window_.ShowNotices(rendered.notices);
+    if (rendered.messageIndex == kRenderCancelledMessage) {
+        window_.EkranKiliti(ScreenState::kPlanStopped);
+        return;
+    }
     if (rendered.messageIndex != 0) {
         window_.ShowMessage(rendered.messageIndex);
         window_.EkranKiliti(ScreenState::kPlanStopped);
@@ -107,6 +144,7 @@ void PlanPlayback::DataYapEser() {
     SetPositionColour(kRunningColour);
     c.Label3->setText(Utf8(PositionLabel(from)));
     startMs_ = from;
+    const std::filesystem::path composition = panel_.PlanFolder() / kCompositionFile;
     if (player_.Open(QString::fromStdU16String(composition.u16string()))) {
         // The schedule follows what is heard: it starts when the sound does.
         awaitingStart_ = true;
@@ -202,6 +240,8 @@ void PlanPlayback::Command1_Click() {
 
 void PlanPlayback::Command3_Click() {
     const WindowControls& c = window_.Controls();
+    // A rendering under way ends first: what it would have written is never played.
+    if (job_) job_->Stop();
     player_.StopClose();
     awaitingStart_ = false;
     SetPositionColour(kHaltedColour);

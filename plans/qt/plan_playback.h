@@ -3,12 +3,16 @@
 // and continue, stop, the end and passage timers, the running time and the progress bar, and
 // the notation of the sounding passage.
 #include <QColor>
+#include <filesystem>
+#include <memory>
 #include <vector>
 
 #include "playback/qt/timers.h"
 #include "playback/schedule.h"
 
+#include "plans/passage.h"
 #include "plans/qt/plan_state.h"
+#include "sound/sample_bank.h"
 
 class QObject;
 
@@ -17,12 +21,15 @@ namespace ritmora {
 class ArayüzKalıp;
 class PlanPanel;
 class Player;
+class RenderJob;
+struct PlanRenderResult;
 
 class PlanPlayback {
   public:
     // `player` is the program's one player ("zemo"); the timers are children of `owner`.
     PlanPlayback(ArayüzKalıp& window, PlanState& plan, PlanPanel& panel, Player& player,
                  QObject* owner);
+    ~PlanPlayback();
 
     void Command4_Click();  // Start: closes the help panel, then DataYapEser
     void DataYapEser();
@@ -49,12 +56,21 @@ class PlanPlayback {
     bool IsActive() const { return playing_ || paused_; }
     bool IsPlaying() const { return playing_; }
     bool IsPaused() const { return paused_; }
+    // A long plan renders on a worker; the window waits for it with a progress bar.
+    bool IsRendering() const;
+    const RenderJob* Job() const { return job_.get(); }
     // Stops a sounding or paused plan (the usul playback takes the player).
     void StopIfActive();
     TimerBank& Timers() { return *timers_; }
     Player& PlanPlayer() { return player_; }
 
   private:
+    // Starts the worker; false when it cannot have its own library handle.
+    bool RenderInBackground(const std::vector<PassageSpec>& passages, Instrument instrument,
+                            const std::filesystem::path& folder,
+                            const std::filesystem::path& composition);
+    // DataYapEser after the rendering: its faults shown, or the composition played.
+    void PlayRendered(const PlanRenderResult& rendered);
     void ArmTimers(int fromMs);
     // Timer id of `family`, due after dueMs, for the moment the player reaches atMs.
     void ArmFollowing(TimerFamily family, int id, double atMs, int dueMs);
@@ -75,6 +91,7 @@ class PlanPlayback {
     bool awaitingStart_ = false;  // the schedule waits for the sound to begin
     int startMs_ = 0;             // where the playback started
     Schedule lastSchedule_;
+    std::unique_ptr<RenderJob> job_;
 };
 
 }  // namespace ritmora

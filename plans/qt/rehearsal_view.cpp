@@ -14,6 +14,11 @@
 #include "plans/qt/plan_panel.h"
 
 namespace ritmora {
+namespace {
+
+constexpr int kBandHeight = 100;  // the controls below the notation
+
+}  // namespace
 
 int RehearsalView::LoweredTop() const { return window_.InnerHeight() + 2; }
 
@@ -28,6 +33,7 @@ void RehearsalView::Slide(int direction) {
                                static_cast<QWidget*>(c.Frame10)}) {
             frame->move(frame->x(), frame->y() + direction * kSlideStepPixels);
         }
+        CoverBand();
         window_.repaint();
         QElapsedTimer waited;
         waited.start();
@@ -37,6 +43,35 @@ void RehearsalView::Slide(int direction) {
         } while (waited.elapsed() < stepDelayMs_);
     }
     sliding_ = false;
+}
+
+void RehearsalView::CoverBand() {
+    const WindowControls& c = window_.Controls();
+    const int bandTop = window_.InnerHeight() - kBandHeight;
+    const bool covered = c.Frame5->y() <= bandTop;
+    if (!covered) {
+        for (const QPointer<QWidget>& widget : coveredBand_) {
+            if (widget) widget->show();
+        }
+        coveredBand_.clear();
+        return;
+    }
+    if (!coveredBand_.empty()) return;
+    // Wholly under the panels, give or take the width of a frame's edge.
+    const int margin = 8;
+    const int left = c.Frame5->x() - margin;
+    const int right = c.Frame9->geometry().right() + margin;
+    for (QWidget* widget :
+         window_.centralWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QRect place = widget->geometry();
+        if (widget == c.Frame5 || widget == c.Frame9 || widget == c.Frame10 ||
+            !widget->isVisible() || place.top() < bandTop || place.left() < left ||
+            place.right() > right) {
+            continue;
+        }
+        widget->hide();
+        coveredBand_.emplace_back(widget);
+    }
 }
 
 void RehearsalView::EnterPlanMode() {

@@ -3,6 +3,10 @@
 // and hides the notation behind the usul reference table; the usul mode lowers them again and
 // shows the editor's usul, which the plan mode never changed. Also the help panel with the
 // worked example.
+#include <QPointer>
+#include <QWidget>
+#include <vector>
+
 namespace ritmora {
 
 class ArayüzKalıp;
@@ -32,12 +36,16 @@ class RehearsalView {
 
   private:
     void Slide(int direction);  // -1 up, +1 down
+    // The band's controls that stand under the panels go while the panels cover the band (their
+    // edges would show beside the panels) and come back when the panels go down.
+    void CoverBand();
 
     ArayüzKalıp& window_;
     PlanPanel& panel_;
     int stepDelayMs_ = kSlideStepDelayMs;
     bool sliding_ = false;
     bool entering_ = false;
+    std::vector<QPointer<QWidget>> coveredBand_;
 };
 
 }  // namespace ritmora

@@ -1,17 +1,17 @@
 #include "playback/qt/player.h"
 
 #include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
 #include <QMediaDevices>
 #include <algorithm>
 #include <chrono>
+
+#include "playback/qt/audio_output.h"
 
 namespace ritmora {
 
 namespace {
 
-// How often the sink is fed and the sound server's clock read while playing: fine enough that
+// How often the output is fed and the sound server's clock read while playing: fine enough that
 // started() comes within a few milliseconds of the first sound.
 constexpr int kTickMs = 5;
 // A sound server that takes this long to play anything is treated as absent.
@@ -29,6 +29,8 @@ Player::Output OutputFromEnvironment() {
 Player::Player(QObject* parent) : Player(OutputFromEnvironment(), parent) {}
 
 Player::Player(Output output, QObject* parent) : QObject(parent), output_(output) {
+    // Connected now, well before the first play: see AudioOutput.
+    if (output_ == Output::Automatic) audio_ = std::make_unique<AudioOutput>();
     ticker_.setTimerType(Qt::PreciseTimer);
     ticker_.setInterval(kTickMs);
     connect(&ticker_, &QTimer::timeout, this, &Player::Tick);
@@ -57,18 +59,23 @@ bool Player::Open(const QString& wavPath) {
 void Player::Play(int fromMs) {
     if (!layout_) return;
     ticker_.stop();
-    ReleaseSink();
+    EndSound();
     const int lastMs = static_cast<int>(layout_->DurationMs());
     playFromMs_ = std::clamp(fromMs, 0, lastMs);
     clock_.Hold(playFromMs_);
     startedSent_ = false;
     state_ = State::Playing;
     playStartNowMs_ = NowMs();
-    const qint64 fromByte = layout_->DataByteAt(playFromMs_);
+    nextByte_ = layout_->DataByteAt(playFromMs_);
     // With nothing left to play there is nothing for a sound server to start on: the clock
     // alone reaches the end at once.
-    silent_ = output_ == Output::Silent || fromByte >= layout_->dataBytes || !StartSink(fromByte);
-    if (silent_) clock_.Run(NowMs());
+    silent_ = !audio_ || nextByte_ >= layout_->dataBytes ||
+              !audio_->Begin(layout_->sampleRate, layout_->channels);
+    if (silent_) {
+        clock_.Run(NowMs());
+    } else {
+        Feed();
+    }
     ticker_.start();
 }
 
@@ -76,25 +83,25 @@ void Player::Pause() {
     if (state_ != State::Playing) return;
     ticker_.stop();
     clock_.Freeze(NowMs());
-    if (sink_) sink_->suspend();
+    if (!silent_) audio_->Suspend();
     state_ = State::Paused;
 }
 
 void Player::Resume() {
     if (state_ != State::Paused) return;
     state_ = State::Playing;
-    if (sink_) {
-        // The clock waits for the server to play on from where it stopped.
-        sink_->resume();
-    } else {
+    if (silent_) {
         clock_.Run(NowMs());
+    } else {
+        // The clock waits for the server to play on from where it stopped.
+        audio_->Resume();
     }
     ticker_.start();
 }
 
 void Player::StopClose() {
     ticker_.stop();
-    ReleaseSink();
+    EndSound();
     file_.close();
     layout_.reset();
     state_ = State::Closed;
@@ -108,7 +115,7 @@ double Player::PositionExactMs() const {
 }
 
 double Player::ServerPositionMs() const {
-    return sink_ && state_ == State::Playing ? HeardMs() : PositionExactMs();
+    return !silent_ && state_ == State::Playing ? HeardMs() : PositionExactMs();
 }
 
 int Player::PositionMs() const { return static_cast<int>(PositionExactMs() + 0.5); }
@@ -116,27 +123,20 @@ int Player::PositionMs() const { return static_cast<int>(PositionExactMs() + 0.5
 void Player::Tick() {
     if (state_ != State::Playing) return;
     const double now = NowMs();
-    if (sink_) {
-        const auto error = sink_->error();
-        if (error == QAudio::OpenError || error == QAudio::IOError || error == QAudio::FatalError ||
-            (!startedSent_ && now - playStartNowMs_ > kStartTimeoutMs)) {
-            // The server went away (or never played): carry on without sound.
-            GoSilent();
-        }
+    if (!silent_ &&
+        (audio_->Failed() || (!startedSent_ && now - playStartNowMs_ > kStartTimeoutMs))) {
+        // The server went away (or never played): carry on without sound.
+        GoSilent();
     }
-    if (sink_) {
-        FeedSink();
+    if (!silent_) {
+        Feed();
         const double heard = HeardMs();
         if (clock_.Follow(heard, now) && !startedSent_) {
             startedSent_ = true;
             emit started();
             if (state_ != State::Playing) return;  // a receiver stopped us
         }
-        const bool allHandedOver = nextByte_ >= layout_->dataBytes;
-        if (allHandedOver && startedSent_ &&
-            (heard >= layout_->DurationMs() - 0.5 || sink_->state() == QAudio::IdleState)) {
-            Finish();
-        }
+        if (startedSent_ && heard >= layout_->DurationMs() - 0.5) Finish();
         return;
     }
     if (!startedSent_) {
@@ -147,58 +147,40 @@ void Player::Tick() {
     if (clock_.Position(now) >= layout_->DurationMs()) Finish();
 }
 
-void Player::FeedSink() {
+void Player::Feed() {
     const int frame = layout_->BytesPerFrame();
     for (int round = 0; round < 4; ++round) {
-        qint64 chunk = std::min<qint64>(sink_->bytesFree(), layout_->dataBytes - nextByte_);
-        chunk -= chunk % frame;
-        if (chunk <= 0) return;
-        if (!file_.seek(layout_->dataOffset + nextByte_)) {
-            nextByte_ = layout_->dataBytes;  // an unreadable rest plays as the end
-            return;
+        const qint64 room = audio_->BytesFree();
+        if (room < frame) return;
+        QByteArray data;
+        if (nextByte_ < layout_->dataBytes) {
+            const qint64 chunk = std::min(room, layout_->dataBytes - nextByte_);
+            if (file_.seek(layout_->dataOffset + nextByte_)) {
+                data = file_.read(chunk - chunk % frame);
+            }
+            data.truncate(data.size() - data.size() % frame);
+            // An unreadable rest plays as silence, and the end comes as for a whole file.
+            if (data.isEmpty()) nextByte_ = layout_->dataBytes;
         }
-        QByteArray data = file_.read(chunk);
-        data.truncate(data.size() - data.size() % frame);
         if (data.isEmpty()) {
-            nextByte_ = layout_->dataBytes;
-            return;
+            // Past the end the stream gets silence until the end has been heard and it is
+            // ended: a stream left to run dry has the server call back later (see AudioOutput).
+            data.fill('\0', room - room % frame);
         }
-        const qint64 written = sinkInput_->write(data);
+        const qint64 written = audio_->Write(data.constData(), data.size());
         if (written <= 0) return;
         nextByte_ += written - written % frame;
     }
 }
 
-bool Player::StartSink(qint64 fromByte) {
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull()) return false;
-    QAudioFormat format;
-    format.setSampleRate(layout_->sampleRate);
-    format.setChannelCount(layout_->channels);
-    format.setSampleFormat(QAudioFormat::Int16);
-    sink_ = std::make_unique<QAudioSink>(device, format);
-    sinkInput_ = sink_->start();
-    if (!sinkInput_ || sink_->error() != QAudio::NoError ||
-        sink_->state() == QAudio::StoppedState) {
-        ReleaseSink();
-        return false;
-    }
-    nextByte_ = fromByte;
-    FeedSink();
-    return true;
-}
-
-void Player::ReleaseSink() {
-    if (!sink_) return;
-    sink_->stop();
-    sink_.reset();
-    sinkInput_ = nullptr;
+void Player::EndSound() {
+    if (audio_) audio_->End();
 }
 
 void Player::GoSilent() {
     const double now = NowMs();
     const double position = clock_.Position(now);
-    ReleaseSink();
+    EndSound();
     silent_ = true;
     clock_.Hold(position);
     clock_.Run(now);
@@ -206,7 +188,7 @@ void Player::GoSilent() {
 
 void Player::Finish() {
     ticker_.stop();
-    ReleaseSink();
+    EndSound();
     state_ = State::Stopped;
     clock_.Hold(layout_->DurationMs());
     emit finished();
@@ -217,6 +199,6 @@ double Player::NowMs() const {
     return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
 }
 
-double Player::HeardMs() const { return playFromMs_ + sink_->processedUSecs() / 1000.0; }
+double Player::HeardMs() const { return playFromMs_ + audio_->PlayedMs(); }
 
 }  // namespace ritmora

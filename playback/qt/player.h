@@ -2,12 +2,12 @@
 // The one player of the program: opens a rendered WAV file, plays it from a millisecond, pauses,
 // resumes, stops and closes, and tells what is being heard.
 //
-// Audio goes to the default output through QAudioSink, fed from the file as the sink asks for it.
-// The position is the sound server's own account of what has been heard, smoothed by a
-// PositionClock. With no audio output at all (no device, a sink that fails, or
-// RITMORA_AUDIO=silent in the environment) the player runs a silent clock that behaves the same:
-// the position advances with real time, pauses and resumes, and finished() comes at the end, so
-// the program and its timers work without an audio server.
+// Audio goes to the default output through one AudioOutput for the player's whole life, fed from
+// the file as the server asks for it. The position is the sound server's own account of what
+// has been heard, smoothed by a PositionClock. With no audio output at all (no device, a sink that
+// fails, or RITMORA_AUDIO=silent in the environment) the player runs a silent clock that behaves
+// the same: the position advances with real time, pauses and resumes, and finished() comes at the
+// end, so the program and its timers work without an audio server.
 //
 // Everything happens on the thread the player lives on (the GUI thread).
 #include <QFile>
@@ -20,10 +20,9 @@
 #include "playback/position_clock.h"
 #include "playback/wav_layout.h"
 
-class QAudioSink;
-class QIODevice;
-
 namespace ritmora {
+
+class AudioOutput;
 
 class Player : public QObject {
     Q_OBJECT
@@ -78,9 +77,8 @@ class Player : public QObject {
     enum class State { Closed, Stopped, Playing, Paused };
 
     void Tick();
-    void FeedSink();
-    bool StartSink(qint64 fromByte);
-    void ReleaseSink();
+    void Feed();
+    void EndSound();
     void GoSilent();
     void Finish();
     double NowMs() const;
@@ -90,9 +88,8 @@ class Player : public QObject {
     State state_ = State::Closed;
     QFile file_;
     std::optional<PcmLayout> layout_;
-    std::unique_ptr<QAudioSink> sink_;
-    QIODevice* sinkInput_ = nullptr;  // owned by sink_
-    qint64 nextByte_ = 0;             // within the data: next byte to hand to the sink
+    std::unique_ptr<AudioOutput> audio_;  // null when always silent
+    qint64 nextByte_ = 0;                 // within the data: next byte to hand over
     int playFromMs_ = 0;
     bool silent_ = false;
     bool startedSent_ = false;

@@ -83,10 +83,14 @@ TEST_F(EditingMouseTest, TheNoteMenuOpensWhereTheUserPressedAndSetsOneHand) {
     LoadEmptyUserSlot();
     ChangeCell(2, [&](StrokeCell& cell) { cell.leftDuration = 16; });
     Window().göster();
-    Window().move(0, 0);  // on the (small) test screen, so the menu need not be shifted onto it
+    // High on the (small) test screen, so that the menu need not be shifted onto it.
+    Window().move(0, -150);
     ChooseInNextPopup("Mn_editNota(2)");  // right-hand eighth
     Press(Centre(2));
     EXPECT_EQ(popupName_, "Mn_edit");
+    // Its pictures show at their full size.
+    EXPECT_GE(Controls().Mn_edit->actionGeometry(Controls().Mn_editNota[0]).height(),
+              Window().Glyphs().MenuPicture(0).deviceIndependentSize().height());
     EXPECT_EQ(popupPosition_, Controls().Picture1->mapToGlobal(Centre(2)));
     EXPECT_EQ(Cell(2).rightDuration, 8);
     EXPECT_EQ(Cell(2).leftDuration, 16);
@@ -189,6 +193,14 @@ TEST_F(EditingMouseTest, TheMetronomeGridSetsTheTempoWithOneClick) {
     QTest::mouseClick(Controls().Label5, Qt::LeftButton);
     ASSERT_TRUE(grid->isVisible());
     EXPECT_EQ(grid->pos(), QPoint(50, 620));
+    // Every number stays inside its cell, clear of the lines between the cells.
+    int inkOnLines = 0;
+    for (int line = 17; line < 170; line += 17) {
+        for (int y = 0, dx = -1; y < 67; dx = dx == 1 ? -1 : dx + 1, y += dx == -1) {
+            inkOnLines += qGray(grid->Picture().pixel(line + dx, y)) < 100;
+        }
+    }
+    EXPECT_EQ(inkOnLines, 0);
 
     // Outside the 40 cells nothing happens.
     QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(169, 68));

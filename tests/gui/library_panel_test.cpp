@@ -2,7 +2,11 @@
 // as, deleting, clearing and the reference table.
 #include "app/texts.h"
 #include "library/cp1254.h"
+#include "library/list_line.h"
+#include "library/provenance.h"
 #include "tests/gui/window_fixture.h"
+
+#include <QTextDocumentFragment>
 
 namespace ritmora::testing {
 namespace {
@@ -30,6 +34,19 @@ TEST_F(LibraryPanel, LoadListShowsEverySlotAndIsTheOnlyThingUsable) {
     EXPECT_EQ(Window().CurrentSlot(), 12);
     EXPECT_TRUE(IsEnabled("Mn_Lisanlar"));
     EXPECT_FALSE(IsEnabled("But_kaydet"));  // a fixed slot
+}
+
+TEST_F(LibraryPanel, ListsOpenShowingTheCurrentSlotSelected) {
+    for (auto [slot, button, list] : {std::tuple{183, "But_yükle", Controls().List1},
+                                      {12, "But_yükle", Controls().List1},
+                                      {240, "But_farklı", Controls().List2}}) {
+        slot < 201 ? LoadSlot(slot) : SaveAs(slot);
+        Click(button);
+        QListWidgetItem* item = list->item(slot - (slot < 201 ? 1 : 201));
+        EXPECT_EQ(list->selectedItems(), QList<QListWidgetItem*>{item});
+        EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(item)));
+        ClickListLine(list, 0, Qt::RightButton);
+    }
 }
 
 TEST_F(LibraryPanel, OtherButtonOnTheListClosesItWithoutLoading) {
@@ -238,6 +255,43 @@ TEST_F(LibraryPanel, ReferenceTablePrintsFiveColumns) {
         }
         EXPECT_GT(ink, 3) << column;
     }
+}
+
+TEST_F(LibraryPanel, TheSourceOfTheUsulShowsBesideItsNameAndMarksTheList) {
+    const QLabel* line = Controls().Label_kaynak;
+    for (const Language language : {Language::Turkish, Language::English}) {
+        if (language == Language::English) TriggerMenu("Mn_Lisanlar");
+        for (const auto& [slot, kind] : {std::pair{12, ProvenanceClass::kSourced},
+                                         std::pair{130, ProvenanceClass::kReconstructed}}) {
+            LoadSlot(slot);
+            EXPECT_TRUE(line->text().startsWith(
+                QString::fromUtf8(ProvenanceClassName(kind, language).data())))
+                << line->text().toStdString();
+            // The whole note on hover.
+            const std::string note = ProvenanceNote(*ProvenanceOf(slot), language);
+            EXPECT_TRUE(QTextDocumentFragment::fromHtml(line->toolTip())
+                            .toPlainText()
+                            .contains(QString::fromStdString(note)))
+                << slot;
+        }
+    }
+    // An edited pattern is no longer the one the source describes.
+    Window().Model().Edit([](UsulRecord& usul) {
+        usul.Cell(1).loudness = 1;
+        return TransformResult::Changed;
+    });
+    EXPECT_TRUE(line->text().contains("unknown"));
+    LoadSlot(231);
+    EXPECT_TRUE(line->text().isEmpty());
+    EXPECT_TRUE(line->toolTip().isEmpty());
+
+    // The list lines keep their 53 characters; a reconstruction is marked after them.
+    Click("But_yükle");
+    const QString sourced = Controls().List1->item(11)->text();
+    const QString rebuilt = Controls().List1->item(129)->text();
+    EXPECT_EQ(sourced, QString::fromStdString(UsulListLine(12, ReadSlot(12))));
+    EXPECT_EQ(rebuilt.left(53), QString::fromStdString(UsulListLine(130, ReadSlot(130))));
+    EXPECT_EQ(rebuilt.mid(53).trimmed(), "*");
 }
 
 class RealBoxes : public WindowFixture {

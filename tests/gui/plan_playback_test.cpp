@@ -136,8 +136,12 @@ TEST_F(PlanPlaybackTest, PauseAndContinueRearmFromThePlayersPosition) {
     EXPECT_EQ(Controls().Command1->text(), QStringLiteral("Pause"));
     Click("Command1");
     EXPECT_EQ(Controls().Command1->text(), QStringLiteral("Continue"));
+    const QString pausedTime = Controls().Label3->text();
+    TriggerMenu("Mn_Lisanlar");
+    EXPECT_EQ(Controls().Command1->text(), QStringLiteral("Devam"));
+    EXPECT_EQ(Controls().Label3->text(), pausedTime);
     Click("Command3");
-    EXPECT_EQ(Controls().Command1->text(), QStringLiteral("Pause"));
+    EXPECT_EQ(Controls().Command1->text(), QStringLiteral("Bekle"));
 }
 
 TEST_F(PlanPlaybackTest, StopResetsThePanel) {

@@ -1,7 +1,5 @@
 // Start-up and shutdown around the sound: the sample bank and its loudness menus, one copy per
 // data folder, the screen checks, and the files the shutdown leaves.
-#include <QFile>
-#include <QProcess>
 #include <algorithm>
 #include <set>
 
@@ -164,36 +162,6 @@ TEST_F(StartupChecks, SecondCopyIsRefusedAndTheFirstKeepsItsLock) {
     QTemporaryDir other;
     SingleInstanceLock elsewhere(fs::path(other.path().toStdString()));
     EXPECT_EQ(elsewhere.TryAcquire(), SingleInstanceLock::Outcome::Acquired);
-}
-
-TEST_F(StartupChecks, LockOfACrashedCopyIsRecovered) {
-    // A lock written exactly as a running copy writes it, but naming a process that is gone.
-    QByteArray content;
-    {
-        QLockFile writer(QString::fromStdString((folder / SingleInstanceLock::kFileName).string()));
-        ASSERT_TRUE(writer.tryLock(0));
-        QFile file(QString::fromStdString((folder / SingleInstanceLock::kFileName).string()));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        content = file.readAll();
-        writer.unlock();
-    }
-    QProcess gone;
-    gone.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("exit 0")});
-    ASSERT_TRUE(gone.waitForStarted());
-    const qint64 deadPid = gone.processId();
-    ASSERT_TRUE(gone.waitForFinished());
-    const qsizetype endOfPid = content.indexOf('\n');
-    ASSERT_GT(endOfPid, 0);
-    content = QByteArray::number(deadPid) + content.mid(endOfPid);
-    {
-        QFile stale(QString::fromStdString((folder / SingleInstanceLock::kFileName).string()));
-        ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-        stale.write(content);
-    }
-    SingleInstanceLock next(folder);
-    EXPECT_TRUE(RunStartupChecks(next, QSize(1024, 768)));
-    EXPECT_TRUE(next.IsHeld());
-    EXPECT_TRUE(shown.empty());
 }
 
 TEST_F(StartupChecks, ScreenSizes) {

@@ -33,6 +33,7 @@ class CliLibrary : public ::testing::Test {
                 record.Cell(20).loudness = 2;  // holds something though it carries no time
                 record.totalDuration = 40;
             }
+            if (slot == 13) record.name = "a\r\nb\x1b[2J";  // a name that would steer a terminal
         });
         testing::WriteBytes(folder_.path() / "usuller.usl", file);
     }
@@ -46,7 +47,18 @@ TEST_F(CliLibrary, ListPrintsAllSlots) {
     ASSERT_EQ(lines.size(), 255u);
     EXPECT_EQ(lines[11], " 12    5/8   Türk aksağı" + std::string(29, ' '));
     EXPECT_EQ(lines[186], "187     /8" + std::string(43, ' '));
-    for (const auto& line : lines) EXPECT_EQ(Utf8Length(line), 53u);
+    for (const auto& line : lines) EXPECT_EQ(Utf8Length(line), &line == &lines[12] ? 58u : 53u);
+}
+
+TEST_F(CliLibrary, ControlCharactersInNamesAreShownEscaped) {
+    const std::string shown = "a\\r\\nb\\x1b[2J";
+    EXPECT_EQ(Lines(RunCli(folder_.path(), "list").out)[12].substr(0, 13 + shown.size()),
+              " 13     /8   " + shown);
+    EXPECT_EQ(Lines(RunCli(folder_.path(), "show 13").out)[0], "slot 13: " + shown);
+    testing::WriteText(folder_.path() / "p.txt", "p\x1b[2J 12 1 8 120\n");
+    const CliRun plan =
+        RunCli(folder_.path(), "render-plan '" + (folder_.path() / "p.txt").string() + "'");
+    EXPECT_EQ(plan.out, "1 p\\x1b[2J 2500\n") << plan.err;
 }
 
 TEST_F(CliLibrary, ShowPrintsHeaderAndCellsInUse) {

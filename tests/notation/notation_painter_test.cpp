@@ -106,16 +106,31 @@ TEST(GlyphSheet, StemDirections) {
     EXPECT_TRUE(AnyInk(image, QRect(eighth.srcX + 11, 0, 7, 84)));
 }
 
-TEST(GlyphSheet, MenuPictures) {
+TEST(GlyphSheet, MenuPicturesTellTheShortValuesApartAtEveryScale) {
     const GlyphSheet& sheet = Sheet();
     for (int position : {6, 7, 8, 15, -1}) EXPECT_TRUE(sheet.MenuPicture(position).isNull());
-    for (int position : {0, 1, 2, 3, 4, 5, 9, 10, 11, 12, 13, 14}) {
-        const QPixmap picture = sheet.MenuPicture(position);
-        ASSERT_FALSE(picture.isNull()) << position;
-        EXPECT_EQ(picture.height(), position == 0 || position == 14 ? 26 : 24);
-        EXPECT_TRUE(AnyInk(picture.toImage().convertToFormat(QImage::Format_RGB32),
-                           QRect(4, 0, 12, picture.height())))
-            << position;
+    // The most separate runs of ink one column of a picture crosses: its flags (and a head).
+    auto flags = [&sheet](int position, qreal ratio) {
+        const QImage image = sheet.MenuPicture(position, ratio).toImage();
+        int most = 0;
+        for (int x = 0; x < image.width(); ++x) {
+            int runs = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                runs += qGray(image.pixel(x, y)) < 128 &&
+                        (y == 0 || qGray(image.pixel(x, y - 1)) >= 128);
+            }
+            most = std::max(most, runs);
+        }
+        return most;
+    };
+    // Stem up (0-2) and down (14-12): a 32nd shows one flag more than a 16th, two more than an
+    // 8th, on a plain and on a doubled screen.
+    for (qreal ratio : {1.0, 2.0}) {
+        for (int shortest : {0, 14}) {
+            const int step = shortest == 0 ? 1 : -1;
+            EXPECT_EQ(flags(shortest, ratio), flags(shortest + step, ratio) + 1) << shortest;
+            EXPECT_EQ(flags(shortest, ratio), flags(shortest + 2 * step, ratio) + 2) << shortest;
+        }
     }
 }
 
@@ -175,9 +190,9 @@ TEST(NotationPainter, GlyphsDotsAndSeparators) {
     EXPECT_EQ(picture.pixel(56 + 15, 89), kWhite);  // the gap between the two dots
     // The staff line shows through the glyph columns (AND copy).
     EXPECT_EQ(picture.pixel(36, 90), kBlack);
-    // Red separator dashes at x 56 + 14.
-    for (int y : {61, 66, 72, 78, 84, 89}) EXPECT_EQ(picture.pixel(70, y), kRed) << y;
-    for (int y : {60, 67, 71, 79, 83}) EXPECT_NE(picture.pixel(70, y), kRed) << y;
+    // Red separator dashes at x 56 + 14; the last stops a pixel short of the dots beside it.
+    for (int y : {61, 66, 72, 78, 84, 87}) EXPECT_EQ(picture.pixel(70, y), kRed) << y;
+    for (int y : {60, 67, 71, 79, 83, 88, 89}) EXPECT_NE(picture.pixel(70, y), kRed) << y;
 }
 
 TEST(NotationPainter, SyllablesAndLettersLeaveInk) {
@@ -198,6 +213,30 @@ TEST(NotationPainter, SyllablesAndLettersLeaveInk) {
     EXPECT_TRUE(anyDark(QRect(37, 4, 8, 12)));      // "F" at (x + 1, T + 4)
     EXPECT_TRUE(anyDark(QRect(73, 119, 20, 14)));   // "Tek" below the lower line
     EXPECT_FALSE(anyDark(QRect(77, 134, 10, 14)));  // no loudness on cell 3
+}
+
+TEST(NotationPainter, StemsAndFlagsStopShortOfTheSyllable) {
+    // A 32nd stem down reaches into its syllable, a whole note does not: no pixel next to the
+    // letters (as the whole note's cell shows them) takes the 32nd's ink.
+    auto draw = [](std::uint8_t leftDuration) {
+        UsulRecord usul;
+        usul.Cell(1).leftDuration = leftDuration;
+        usul.Cell(1).syllable = "Tek";
+        QImage picture = PictureFor(usul);
+        Draw(picture, usul);
+        return picture;
+    };
+    const QImage letters = draw(64), crowded = draw(2);
+    auto dark = [](const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 160; };
+    int touching = 0;
+    for (int y = 101; y < 149; ++y) {
+        for (int x = 1; x < 60; ++x) {
+            for (int d = 0; d < 9 && dark(crowded, x, y) && !dark(letters, x, y); ++d) {
+                touching += dark(letters, x + d % 3 - 1, y + d / 3 - 1);
+            }
+        }
+    }
+    EXPECT_EQ(touching, 0);
 }
 
 TEST(NotationPainter, RingOutlinesHideAndRestore) {

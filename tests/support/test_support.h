@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 #ifdef RITMORA_CLI_PATH
 #include <sys/wait.h>  // RunCli below
+#include <unistd.h>
 #endif
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -143,10 +145,15 @@ struct CliRun {
 };
 
 #ifdef RITMORA_CLI_PATH
-// Exit code, stdout and stderr of `ritmora-cli --dir folder <words>` (words already quoted).
-inline CliRun RunCli(const std::filesystem::path& folder, const std::string& words) {
-    const std::filesystem::path errFile = folder / "cli-err.txt";
-    const std::string command = std::string("'") + RITMORA_CLI_PATH + "' --dir '" +
+// Exit code, stdout and stderr of `ritmora-cli --dir folder <words>` (words already quoted),
+// run by the shell after `shellPrefix` (such as a ulimit). Runs may overlap.
+inline CliRun RunCli(const std::filesystem::path& folder, const std::string& words,
+                     const std::string& shellPrefix = "") {
+    static std::atomic<int> runs{0};
+    const std::filesystem::path errFile =
+        std::filesystem::temp_directory_path() /
+        ("ritmora-cli-err-" + std::to_string(::getpid()) + "-" + std::to_string(runs++));
+    const std::string command = shellPrefix + " '" + RITMORA_CLI_PATH + "' --dir '" +
                                 folder.string() + "' " + words + " 2>'" + errFile.string() + "'";
     CliRun run;
     FILE* pipe = popen(command.c_str(), "r");
