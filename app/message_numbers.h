@@ -7,12 +7,12 @@ namespace ritmora::message {
 
 inline constexpr int kUsulReadFailed = 1;
 inline constexpr int kUsulNameMissing = 2;
-inline constexpr int kNoBeats = 3;
+inline constexpr int kNoBeats = kNoBeatsMessage;
 inline constexpr int kBeatsShort = 5;
 inline constexpr int kBeatsExceed = 6;
 inline constexpr int kDurationsCannotChange = 7;
 inline constexpr int kDeleteUsulQuestion = 10;
-inline constexpr int kSoundFileFault = 13;
+inline constexpr int kSoundFileFault = kSoundfileErrorMessage;
 inline constexpr int kLoadAnUsulFirst = 15;
 inline constexpr int kStatusExceed = 16;
 inline constexpr int kStatusMatch = 17;

@@ -13,6 +13,11 @@ enum class Language { Turkish, English };
 
 inline constexpr int kMessageCount = 51;
 
+// Table entries that the core reports by number.
+inline constexpr int kNoBeatsMessage = 3;
+inline constexpr int kSoundfileErrorMessage = 13;
+inline constexpr int kUnusableNameMessage = 22;
+
 // Message entries that the window shows besides the 51 of the table. They live outside 0..50 so
 // that no table index ever changes meaning.
 inline constexpr int kTimeSignatureRangeMessage = 101;  // a time-signature box out of 0..255

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/texts.h"
+
 namespace ritmora {
 
 inline constexpr int kJpgQuality = 85;
@@ -21,8 +23,6 @@ inline constexpr int kPrintTitleX = 600;  // twips
 inline constexpr int kPrintTitleY = 300;
 inline constexpr int kPrintNotationTop = 500;
 inline constexpr int kNoMessage = 0;
-inline constexpr int kNoBeatsMessage = 3;
-inline constexpr int kUnusableNameMessage = 22;
 
 // Rows the notation of `beatCount` rings uses: 1 for 1-45, 2 for 46-90, 3 for 91-135, 4 above.
 int ExportRowCount(int beatCount);

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/texts.h"
+
 namespace ritmora {
 
 enum class Instrument { Kudum, Bendir, Def };
@@ -38,8 +40,6 @@ enum class SofterSampleStatus {
 // size included, copied) followed by the scaled samples; chunks before the data are dropped.
 SofterSampleStatus MakeSofterSample(const std::filesystem::path& source,
                                     const std::filesystem::path& target, float factor);
-
-inline constexpr int kSoundfileErrorMessage = 13;
 
 struct SampleBankResult {
     int messageIndex = 0;              // 13 ("Soundfile error.") when a file could not be made

@@ -35,8 +35,6 @@ struct UsulRenderFigures {
     int cycles = 1;  // R (1 unless looped and at least two cycles fit)
 };
 
-inline constexpr int kNoBeatsMessage = 3;
-
 struct UsulRenderResult {
     // 0, or why nothing was written: 3 no beats, kRenderTooLongMessage (refused before
     // anything was written), kRenderCancelledMessage (the previous file stays as it was).
