@@ -10,6 +10,7 @@
 #include "app/sample_bank_menu.h"
 #include "app/shutdown_cleanup.h"
 #include "app/startup_checks.h"
+#include "app/termination_signals.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ int Run(int argc, char** argv) {
 
     ritmora::ArayüzKalıp window(dataFolder);
     ritmora::SystemTimerResolution timerResolution;
+    const ritmora::TerminationSignals endRequests;
     // From here every way out cleans what the program wrote: a start-up that ends early (no
     // library, a sample file that cannot be made) as much as a normal close.
     int status = 1;
