@@ -50,10 +50,8 @@ NativeFile& NativeFile::operator=(NativeFile&& other) noexcept {
     return *this;
 }
 
-NativeFile NativeFile::CreateNew(const std::filesystem::path& path, std::error_code& error) {
+NativeFile NativeFile::Adopt(void* handle, std::error_code& error) {
     NativeFile file;
-    HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
-                                nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         error = LastError();
         return file;
@@ -61,39 +59,30 @@ NativeFile NativeFile::CreateNew(const std::filesystem::path& path, std::error_c
     error.clear();
     file.handle_ = handle;
     return file;
+}
+
+NativeFile NativeFile::CreateNew(const std::filesystem::path& path, std::error_code& error) {
+    return Adopt(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                             CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr),
+                 error);
 }
 
 NativeFile NativeFile::OpenForReading(const std::filesystem::path& path, std::error_code& error) {
-    NativeFile file;
-    HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        error = LastError();
-        return file;
-    }
-    error.clear();
-    file.handle_ = handle;
-    return file;
+    return Adopt(CreateFileW(path.c_str(), GENERIC_READ,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr),
+                 error);
 }
 
 NativeFile NativeFile::OpenForReadWrite(const std::filesystem::path& path, std::error_code& error) {
-    NativeFile file;
-    HANDLE handle =
+    return Adopt(
         CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        error = LastError();
-        return file;
-    }
-    error.clear();
-    file.handle_ = handle;
-    return file;
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr),
+        error);
 }
 
 NativeFile NativeFile::OpenOrCreateNoLink(const std::filesystem::path& path, bool& writable,
                                           std::error_code& error) {
-    NativeFile file;
     const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
     const DWORD flags = FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT;
     writable = true;
@@ -104,13 +93,7 @@ NativeFile NativeFile::OpenOrCreateNoLink(const std::filesystem::path& path, boo
         handle =
             CreateFileW(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, flags, nullptr);
     }
-    if (handle == INVALID_HANDLE_VALUE) {
-        error = LastError();
-        return file;
-    }
-    error.clear();
-    file.handle_ = handle;
-    return file;
+    return Adopt(handle, error);
 }
 
 bool NativeFile::IsOpen() const { return handle_ != nullptr; }

@@ -59,6 +59,8 @@ class NativeFile {
 
   private:
 #ifdef _WIN32
+    // The file for a handle CreateFileW returned, or a closed one and `error` when it failed.
+    static NativeFile Adopt(void* handle, std::error_code& error);
     void* handle_ = nullptr;
 #else
     int descriptor_ = -1;
