@@ -17,6 +17,9 @@
 
 namespace ritmora::fuzz {
 
+// Renderings longer than this are only estimated, so that every run stays short.
+inline constexpr std::int64_t kMaxRenderedSamples = 3 * kSampleRate;
+
 // Removed when the process ends normally; tools/fuzz points TMPDIR at a folder it removes, so
 // what a crash leaves behind goes too.
 class ScratchFolder {

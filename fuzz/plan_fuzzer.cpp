@@ -20,9 +20,6 @@ using ritmora::fuzz::Require;
 
 namespace {
 
-// Renderings longer than this are only estimated, so that every run stays short.
-constexpr std::int64_t kMaxRenderedSamples = 3 * kSampleRate;
-
 struct Folder {
     fuzz::ScratchFolder scratch;
     std::unique_ptr<UsulLibrary> library;
@@ -66,7 +63,7 @@ void CheckRendering(Folder& folder, const std::string& text, Instrument instrume
     const PlanReadResult read = ReadPlanForRendering(text, *folder.library);
     if (read.messageIndex != 0) return;
     const RenderEstimate estimate = ExpectedPlanLength(read.passages, *folder.library);
-    if (estimate.ok() && estimate.samples > kMaxRenderedSamples) return;
+    if (estimate.ok() && estimate.samples > fuzz::kMaxRenderedSamples) return;
     const auto output = folder.vlvl / "Eser.---";
     std::filesystem::remove(output);
     const PlanRenderResult result =

@@ -17,9 +17,6 @@ using ritmora::fuzz::Require;
 
 namespace {
 
-// Renderings longer than this are only estimated, so that every run stays short.
-constexpr std::int64_t kMaxRenderedSamples = 3 * kSampleRate;
-
 struct Folder {
     fuzz::ScratchFolder scratch;
     std::filesystem::path vlvl = scratch.path() / "vlvl";
@@ -43,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.looped = input.ConsumeBool();
 
     const RenderEstimate estimate = ExpectedUsulLength(usul, options);
-    if (estimate.ok() && estimate.samples > kMaxRenderedSamples) return 0;
+    if (estimate.ok() && estimate.samples > fuzz::kMaxRenderedSamples) return 0;
     const auto output = folder.vlvl / "Shablon.---";
     std::filesystem::remove(output);
     const UsulRenderResult result = RenderUsul(usul, options, folder.vlvl, output);
