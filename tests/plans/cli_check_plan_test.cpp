@@ -16,9 +16,7 @@ class CheckPlanCli : public ::testing::Test {
         testing::WriteBytes(folder_.path() / "usuller.usl", bytes);
     }
 
-    CliRun Run(const std::string& words) {
-        return testing::RunCli(folder_.path(), words);
-    }
+    CliRun Run(const std::string& words) { return testing::RunCli(folder_.path(), words); }
 
     std::string Plan(const std::string& name, const std::string& bytes) {
         testing::WriteText(folder_.path() / name, bytes);
