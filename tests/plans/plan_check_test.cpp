@@ -55,46 +55,27 @@ TEST_F(ValidatePlanTest, SavedLinesHoldEveryFieldWholeInItsColumns) {
     }
 }
 
-// One row per rule, with the values on both sides of each bound. Line numbers count non-blank
-// lines only, and the first failing check is the one reported.
+// Each rule with the values on both sides of its bound. Line numbers count non-blank lines
+// only, and the first failing check is the one reported.
 TEST_F(ValidatePlanTest, EveryRuleHasItsMessage) {
+    // One line per rule; an empty slot passes without a dash but has no beat rings, ring 0
+    // names no cell, and without a dash the count is only checked against its column.
+    // clang-format off
     const std::pair<const char*, int> cases[] = {
-        {"Birinci hane 165 2 4 84", 28},
-        {"a 165 2 4", 28},
-        {"a 0 2 4 84", 29},
-        {"a 256 2 4 84", 29},
-        {"a abc 2 4 84", 29},
-        {"a 255 2 4 84", 0},  // an empty slot passes without a dash
-        {"a 165 -48- 4 84", 30},
-        {"a 165 4-8 4 84", 30},
-        {"a 165 1e-5 4 84", 30},
-        {"a 165 -64 4 84", 0},
-        {"a 165 -65 4 84", 31},
-        {"a 165 65- 4 84", 31},
-        {"a 200 -1 4 84", 31},  // an empty slot has no beat rings
-        {"a 165 0- 4 84", 31},  // ring 0 names no cell
-        {"a 165 - 4 84", 31},
-        {"a 165 0 4 84", 0},  // without a dash the count is not tested
-        {"a 165 9999 4 84", 0},
-        {"a 165 10000 4 84", kPlanRepeatsTooLargeMessage},
+        {"Birinci hane 165 2 4 84", 28}, {"a 165 2 4", 28},
+        {"a 0 2 4 84", 29}, {"a 256 2 4 84", 29}, {"a abc 2 4 84", 29}, {"a 255 2 4 84", 0},
+        {"a 165 -48- 4 84", 30}, {"a 165 4-8 4 84", 30}, {"a 165 1e-5 4 84", 30},
+        {"a 165 -64 4 84", 0}, {"a 165 -65 4 84", 31}, {"a 165 65- 4 84", 31},
+        {"a 200 -1 4 84", 31}, {"a 165 0- 4 84", 31}, {"a 165 - 4 84", 31}, {"a 165 0 4 84", 0},
+        {"a 165 9999 4 84", 0}, {"a 165 10000 4 84", kPlanRepeatsTooLargeMessage},
         {"a 165 1e9 4 84", kPlanRepeatsTooLargeMessage},
         {"a 165 9998.5 4 84", kPlanFieldTooWideMessage},
-        {"a 165 1 2 84", 0},
-        {"a 165 1 32 84", 32},
-        {"a 165 1 3 84", 32},
-        {"a 165 1 4 208", 0},
-        {"a 165 1 4 208.5", 33},
-        {"a 165 1 4 20", 0},
-        {"a 165 1 4 19.9", 34},
-        {"a 165 1 4 84>50>40", 35},
-        {"a 165 1 4 209>50", 36},
-        {"a 165 1 4 >50", 37},
-        {"a 165 1 4 84>209", 38},
-        {"a 165 1 4 84>", 39},
-        {"a 165 1 4 208>20", 0},
-        {"a 165 1 4 84.25>50.5", kPlanFieldTooWideMessage},
-        {"a 0 4-8 32 300", 29},
-    };
+        {"a 165 1 2 84", 0}, {"a 165 1 32 84", 32}, {"a 165 1 3 84", 32},
+        {"a 165 1 4 208", 0}, {"a 165 1 4 208.5", 33}, {"a 165 1 4 20", 0}, {"a 165 1 4 19.9", 34},
+        {"a 165 1 4 84>50>40", 35}, {"a 165 1 4 209>50", 36}, {"a 165 1 4 >50", 37},
+        {"a 165 1 4 84>209", 38}, {"a 165 1 4 84>", 39}, {"a 165 1 4 208>20", 0},
+        {"a 165 1 4 84.25>50.5", kPlanFieldTooWideMessage}, {"a 0 4-8 32 300", 29}};
+    // clang-format on
     for (const auto& [line, message] : cases) {
         const PlanCheckResult result =
             Check("a 165 1 4 84\r\nb 12 2 8 100\r\n   \r\n" + std::string(line) + "\nc 165 1 4 84");
