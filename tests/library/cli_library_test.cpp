@@ -33,27 +33,20 @@ class CliLibrary : public ::testing::Test {
                 record.Cell(20).loudness = 2;  // holds something though it carries no time
                 record.totalDuration = 40;
             }
-            if (slot == 13) record.name = "a\r\nb\x1b[2J";  // a name that would steer a terminal
+            if (slot == 13) record.name = "a\r\nb\x1b[2J";
         });
         testing::WriteBytes(folder_.path() / "usuller.usl", file);
     }
     testing::TempFolder folder_;
 };
 
-TEST_F(CliLibrary, ListPrintsAllSlots) {
-    const CliRun run = RunCli(folder_.path(), "list");
-    ASSERT_EQ(run.exitCode, 0);
-    const auto lines = Lines(run.out);
+TEST_F(CliLibrary, ListPrintsAllSlotsWithControlCharactersEscaped) {
+    const auto lines = Lines(RunCli(folder_.path(), "list").out);
     ASSERT_EQ(lines.size(), 255u);
     EXPECT_EQ(lines[11], " 12    5/8   Türk aksağı" + std::string(29, ' '));
-    EXPECT_EQ(lines[186], "187     /8" + std::string(43, ' '));
+    const std::string shown = "a\\r\\nb\\x1b[2J";  // a name that would steer a terminal
     for (const auto& line : lines) EXPECT_EQ(Utf8Length(line), &line == &lines[12] ? 58u : 53u);
-}
-
-TEST_F(CliLibrary, ControlCharactersInNamesAreShownEscaped) {
-    const std::string shown = "a\\r\\nb\\x1b[2J";
-    EXPECT_EQ(Lines(RunCli(folder_.path(), "list").out)[12].substr(0, 13 + shown.size()),
-              " 13     /8   " + shown);
+    EXPECT_EQ(lines[12].substr(0, 13 + shown.size()), " 13     /8   " + shown);
     EXPECT_EQ(Lines(RunCli(folder_.path(), "show 13").out)[0], "slot 13: " + shown);
     testing::WriteText(folder_.path() / "p.txt", "p\x1b[2J 12 1 8 120\n");
     const CliRun plan =
@@ -86,17 +79,15 @@ TEST_F(CliLibrary, TheDefaultLibrarySaysWhereEachPatternComesFrom) {
     const auto plain = Lines(RunCli(fresh.path(), "list").out);
     const auto english = Lines(RunCli(fresh.path(), "--lang en list --sources").out);
     const auto turkish = Lines(RunCli(fresh.path(), "list --sources").out);
-    ASSERT_EQ(plain.size(), 255u);
-    ASSERT_EQ(english.size(), 255u);
+    ASSERT_EQ(english.size(), plain.size());
     ASSERT_EQ(turkish.size(), 255u);
-    const std::vector<std::tuple<int, std::string, std::string>> classes = {
+    const std::tuple<int, std::string, std::string> classes[] = {
         {1, "Sourced", "Kaynaklı"},
         {62, "Partly sourced", "Kısmen kaynaklı"},
         {7, "Reconstructed", "Yeniden kurulmuş"},
         {16, "No source found", "Kaynak bulunamadı"},
         {187, "empty", "boş"},
-        {231, "user slot", "kullanıcı usulü"},
-    };
+        {231, "user slot", "kullanıcı usulü"}};
     for (const auto& [slot, en, tr] : classes) {
         const auto k = static_cast<std::size_t>(slot - 1);
         EXPECT_EQ(english[k], plain[k] + "  " + en);
