@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <vector>
 
 #include "tests/support/test_support.h"
@@ -55,60 +54,40 @@ TEST(LibraryFile, ExistingFileInAnyLetterCaseIsOpenedAndLeftAlone) {
     EXPECT_EQ(fs::last_write_time(upper), before);
 }
 
-// Whatever stands under the library's name and cannot serve is refused, named in the message
-// and left exactly as it was; a default copy of the wrong size is never written.
-TEST(LibraryFile, WhatCannotServeIsRefusedAndLeftAsItWas) {
-    struct Case {
-        const char* what;
-        std::function<void(const fs::path& file)> place;  // nothing: the folder stays empty
-        std::size_t defaultSize;
-        LibraryStatus status;
-    };
-    const auto sized = [](std::size_t size) {
-        return [size](const fs::path& file) {
-            WriteBytes(file, std::vector<std::uint8_t>(size, 0x33));
-        };
-    };
-    const Case cases[] = {
-        {"empty default", nullptr, 0, LibraryStatus::CannotCreate},
-        {"short default", nullptr, kLibraryFileSize - 1, LibraryStatus::CannotCreate},
-        {"long default", nullptr, kLibraryFileSize + 1, LibraryStatus::CannotCreate},
-        {"empty file", sized(0), kLibraryFileSize, LibraryStatus::WrongSize},
-        {"a record short", sized(kLibraryFileSize - kRecordSize), kLibraryFileSize,
-         LibraryStatus::WrongSize},
-        {"a byte long", sized(kLibraryFileSize + 1), kLibraryFileSize, LibraryStatus::WrongSize},
-        {"folder", [](const fs::path& file) { fs::create_directory(file); }, kLibraryFileSize,
-         LibraryStatus::CannotOpen},
-    };
-    for (const Case& c : cases) {
+// A default copy of the wrong size is never written; a file of the wrong size is refused, named
+// in the message and left exactly as it was.
+TEST(LibraryFile, WrongSizesAreRefusedAndLeftAsTheyWere) {
+    for (const std::size_t size : {std::size_t{0}, kLibraryFileSize - 1, kLibraryFileSize + 1}) {
         TempFolder folder;
-        const fs::path file = folder / "Usuller.usl";
-        if (c.place) c.place(file);
-        const auto before =
-            fs::is_regular_file(file) ? ReadBytes(file) : std::vector<std::uint8_t>{};
-        std::vector<std::uint8_t> defaults = DefaultBytes();
-        defaults.resize(c.defaultSize);
-        const auto result = UsulLibrary::EnsureAndOpen(folder.path(), defaults);
-        EXPECT_EQ(result.status, c.status) << c.what;
-        EXPECT_FALSE(result.library) << c.what;
-        EXPECT_EQ(folder.FileCount(), c.place && !fs::is_directory(file) ? 1 : 0) << c.what;
-        if (c.place) {
-            EXPECT_EQ(result.path, file) << c.what;
-            EXPECT_EQ(fs::is_regular_file(file) ? ReadBytes(file) : before, before) << c.what;
-        }
-        for (bool turkish : {false, true}) {
-            EXPECT_NE(
-                LibraryOpenFailureText(c.status, result.path, turkish).find(result.path.string()),
-                std::string::npos)
-                << c.what;
-        }
+        auto defaults = DefaultBytes();
+        defaults.resize(size);
+        EXPECT_EQ(UsulLibrary::EnsureAndOpen(folder.path(), defaults).status,
+                  LibraryStatus::CannotCreate);
+        EXPECT_EQ(folder.FileCount(), 0);
+        const std::vector<std::uint8_t> mine(size, 3);
+        WriteBytes(folder / "Usuller.usl", mine);
+        const auto result = UsulLibrary::EnsureAndOpen(folder.path(), DefaultBytes());
+        EXPECT_EQ(result.status, LibraryStatus::WrongSize) << size;
+        EXPECT_FALSE(result.library);
+        EXPECT_EQ(ReadBytes(folder / "Usuller.usl"), mine);
+        EXPECT_EQ(folder.FileCount(), 1);
+        const std::string text = LibraryOpenFailureText(result.status, result.path, true);
+        EXPECT_NE(text.find((folder / "Usuller.usl").string()), std::string::npos);
     }
     EXPECT_NE(LibraryOpenFailureText(LibraryStatus::WrongSize, "x", false).find("untouched"),
               std::string::npos);
-    const auto missing = UsulLibrary::EnsureAndOpen(fs::path("/no/such/folder"), DefaultBytes());
-    EXPECT_EQ(missing.status, LibraryStatus::CannotCreate);
+    EXPECT_EQ(UsulLibrary::EnsureAndOpen("/no/such/folder", DefaultBytes()).status,
+              LibraryStatus::CannotCreate);
+}
 
+// A folder, or a file this user may not write, under the library's name.
+TEST(LibraryFile, WhatCannotBeOpenedForWritingIsRefused) {
     TempFolder folder;
+    fs::create_directory(folder / "usuller.usl");
+    EXPECT_EQ(UsulLibrary::EnsureAndOpen(folder.path(), DefaultBytes()).status,
+              LibraryStatus::CannotOpen);
+    EXPECT_TRUE(fs::is_directory(folder / "usuller.usl"));
+    fs::remove(folder / "usuller.usl");
     if (testing::ReadOnlyIsIgnored(folder.path())) return;  // root and wine ignore the mark
     WriteBytes(folder / "usuller.usl", DefaultBytes());
     fs::permissions(folder / "usuller.usl", fs::perms::owner_read, fs::perm_options::replace);
