@@ -24,21 +24,11 @@
 namespace ritmora {
 namespace {
 
-struct Stroke {
-    int cell = 0;
-    bool right = false;
-    int duration = 0;
-    int loudness = 0;
-    std::string syllable;
-    bool separatorAfter = false;
-};
-
+// An usul block of the text source: the record it stands for, its level and its name.
 struct Block {
-    std::string name;
-    int beats = 0;
-    int mertebe = 0;
+    UsulRecord record;
     int level = 0;
-    std::vector<Stroke> strokes;
+    std::string name;
 };
 
 struct Source {
@@ -50,39 +40,58 @@ std::string SourceText() {
     return testing::ReadText(std::string(RITMORA_SOURCE_DIR) + "/resources/default_library.txt");
 }
 
-// The text source read on its own: slot lines, stroke lines and the settings line.
+// The empty header delete writes, over cells of zero bytes.
+UsulRecord EmptyRecord() {
+    UsulRecord record = EmptySlotRecord();
+    record.cells = {};
+    return record;
+}
+
+// The text source read on its own. The total is the time signature's; a part mark lies on the
+// cell just before the next stroke, where the editor's re-layout keeps it.
 const Source& TextSource() {
     static const Source source = [] {
         Source s;
         Block* open = nullptr;
+        bool markPending = false;
         for (const std::string& line : testing::Lines(SourceText())) {
             std::istringstream words(line);
-            std::string first, hand, separator;
+            std::string first, hand, syllable, mark;
+            int beats = 0, mertebe = 0, duration = 0, loudness = 0;
+            char slash = 0;
             words >> first;
             if (first == "slot") {
-                const auto open_quote = line.find('"'), close_quote = line.rfind('"');
+                const auto openQuote = line.find('"'), closeQuote = line.rfind('"');
                 open = &s.blocks[std::stoi(line.substr(5))];
-                open->name = line.substr(open_quote + 1, close_quote - open_quote - 1);
-                std::istringstream rest(line.substr(close_quote + 1));
-                char slash = 0;
-                rest >> open->beats >> slash >> open->mertebe >> hand >> open->level;
+                open->name = line.substr(openQuote + 1, closeQuote - openQuote - 1);
+                std::istringstream(line.substr(closeQuote + 1)) >> beats >> slash >> mertebe >>
+                    hand >> open->level;
+                open->record = EmptyRecord();
+                open->record.name = FitText(open->name, kNameChars);
+                open->record.beats = static_cast<std::uint8_t>(beats);
+                open->record.mertebe = static_cast<std::uint8_t>(mertebe);
+                open->record.totalDuration =
+                    static_cast<std::int16_t>(ExpectedTotal(beats, mertebe));
+                markPending = false;
             } else if (first == "settings") {
-                int r = 0, g = 0, b = 0;
-                words >> r >> g >> b;
-                s.settings.backRed = static_cast<std::uint8_t>(r);
-                s.settings.backGreen = static_cast<std::uint8_t>(g);
-                s.settings.backBlue = static_cast<std::uint8_t>(b);
+                int red = 0, green = 0, blue = 0;
+                words >> red >> green >> blue;
+                s.settings.backRed = static_cast<std::uint8_t>(red);
+                s.settings.backGreen = static_cast<std::uint8_t>(green);
+                s.settings.backBlue = static_cast<std::uint8_t>(blue);
             } else if (first == "end") {
                 open = nullptr;
             } else if (open != nullptr && !first.empty() &&
                        std::isdigit(static_cast<unsigned char>(first[0]))) {
-                Stroke stroke;
-                stroke.cell = std::stoi(first);
-                words >> hand >> stroke.duration >> stroke.loudness >> stroke.syllable >> separator;
-                stroke.right = hand == "R";
-                stroke.separatorAfter = separator == "|";
-                if (stroke.syllable == "-") stroke.syllable.clear();
-                open->strokes.push_back(stroke);
+                const int ring = std::stoi(first);
+                words >> hand >> duration >> loudness >> syllable >> mark;
+                StrokeCell& cell = open->record.Cell(ring);
+                (hand == "R" ? cell.rightDuration : cell.leftDuration) =
+                    static_cast<std::uint8_t>(duration);
+                cell.loudness = static_cast<std::uint8_t>(loudness);
+                cell.syllable = FitText(syllable == "-" ? "" : syllable, kSyllableChars);
+                if (markPending) open->record.Cell(ring - 1).separator = 1;
+                markPending = mark == "|";
             }
         }
         return s;
@@ -100,35 +109,14 @@ RecordBytes RawRecord(int recordNumber) {
 
 UsulRecord Slot(int slot) { return DecodeUsulRecord(RawRecord(slot)); }
 
-// The record a block stands for: empty cells are zero bytes, a part mark lies on the cell just
-// before the next stroke (where the editor's re-layout keeps it), the total is the time
-// signature's. A slot without a block is the empty header delete writes, over zero cells.
-UsulRecord RecordOf(const Block* block) {
-    UsulRecord record = EmptySlotRecord();
-    record.cells = {};
-    if (block == nullptr) return record;
-    record.name = FitText(block->name, kNameChars);
-    record.beats = static_cast<std::uint8_t>(block->beats);
-    record.mertebe = static_cast<std::uint8_t>(block->mertebe);
-    record.totalDuration = static_cast<std::int16_t>(ExpectedTotal(block->beats, block->mertebe));
-    for (std::size_t k = 0; k < block->strokes.size(); ++k) {
-        const Stroke& s = block->strokes[k];
-        StrokeCell& cell = record.Cell(s.cell);
-        (s.right ? cell.rightDuration : cell.leftDuration) = static_cast<std::uint8_t>(s.duration);
-        cell.loudness = static_cast<std::uint8_t>(s.loudness);
-        cell.syllable = FitText(s.syllable, kSyllableChars);
-        if (s.separatorAfter) record.Cell(block->strokes.at(k + 1).cell - 1).separator = 1;
-    }
-    return record;
-}
-
 TEST(DefaultLibrary, EveryRecordIsItsBlockOfTheTextSource) {
     ASSERT_EQ(DefaultLibraryBytes().size(), kLibraryFileSize);
     ASSERT_GT(TextSource().blocks.size(), 186u);
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         const auto found = TextSource().blocks.find(slot);
-        const Block* block = found == TextSource().blocks.end() ? nullptr : &found->second;
-        EXPECT_EQ(RawRecord(slot), EncodeUsulRecord(RecordOf(block))) << "slot " << slot;
+        const bool empty = found == TextSource().blocks.end();
+        EXPECT_EQ(RawRecord(slot), EncodeUsulRecord(empty ? EmptyRecord() : found->second.record))
+            << "slot " << slot;
     }
     EXPECT_EQ(RawRecord(kSettingsRecordNumber), EncodeSettingsRecord(TextSource().settings));
     // The user range holds copies of two fixed usuls.
