@@ -30,28 +30,27 @@ std::vector<fs::path> Entries(const fs::path& folder) {
     return names;
 }
 
-TEST(LibraryFile, CreatedInAnEmptyFolderFromTheDefaultBytes) {
+// Created from the default bytes when missing (no temporary left); found in any letter case
+// and left alone when present.
+TEST(LibraryFile, CreatedWhenMissingAndLeftAloneWhenPresent) {
     TempFolder folder;
-    auto result = UsulLibrary::EnsureAndOpen(folder.path(), DefaultBytes());
-    ASSERT_EQ(result.status, LibraryStatus::Ok);
-    EXPECT_EQ(result.path, folder.path() / "usuller.usl");
-    EXPECT_EQ(Entries(folder.path()), std::vector<fs::path>{"usuller.usl"});  // no temporary left
-    EXPECT_EQ(ReadBytes(folder.path() / "usuller.usl"), DefaultBytes());
-}
+    auto created = UsulLibrary::EnsureAndOpen(folder.path(), DefaultBytes());
+    ASSERT_EQ(created.status, LibraryStatus::Ok);
+    EXPECT_EQ(created.path, folder / "usuller.usl");
+    EXPECT_EQ(Entries(folder.path()), std::vector<fs::path>{"usuller.usl"});
+    EXPECT_EQ(ReadBytes(folder / "usuller.usl"), DefaultBytes());
 
-TEST(LibraryFile, ExistingFileInAnyLetterCaseIsOpenedAndLeftAlone) {
-    TempFolder folder;
+    TempFolder other;
     const std::vector<std::uint8_t> mine(kLibraryFileSize, 0x5A);
-    const fs::path upper = folder.path() / "USULLER.USL";
-    WriteBytes(upper, mine);
-    const auto before = fs::last_write_time(upper);
-    auto result = UsulLibrary::EnsureAndOpen(folder.path(), DefaultBytes());
-    ASSERT_EQ(result.status, LibraryStatus::Ok);
-    EXPECT_EQ(result.path, upper);
-    result.library->Close();
-    EXPECT_EQ(Entries(folder.path()), std::vector<fs::path>{"USULLER.USL"});
-    EXPECT_EQ(ReadBytes(upper), mine);
-    EXPECT_EQ(fs::last_write_time(upper), before);
+    WriteBytes(other / "USULLER.USL", mine);
+    const auto before = fs::last_write_time(other / "USULLER.USL");
+    auto found = UsulLibrary::EnsureAndOpen(other.path(), DefaultBytes());
+    ASSERT_EQ(found.status, LibraryStatus::Ok);
+    EXPECT_EQ(found.path, other / "USULLER.USL");
+    found.library->Close();
+    EXPECT_EQ(Entries(other.path()), std::vector<fs::path>{"USULLER.USL"});
+    EXPECT_EQ(ReadBytes(other / "USULLER.USL"), mine);
+    EXPECT_EQ(fs::last_write_time(other / "USULLER.USL"), before);
 }
 
 // A default copy of the wrong size is never written; a file of the wrong size is refused, named

@@ -9,20 +9,16 @@ namespace {
 
 using testing::CliRun;
 
-class CheckPlanCli : public ::testing::Test {
+class CheckPlanCli : public testing::CliTest {
   protected:
     void SetUp() override {
-        testing::WriteBytes(folder_.path() / "usuller.usl", testing::SmallLibraryBytes());
+        CliTest::SetUp();
+        testing::WriteBytes(folder_ / "usuller.usl", testing::SmallLibraryBytes());
     }
-
-    CliRun Run(const std::string& words) { return testing::RunCli(folder_.path(), words); }
-
     std::string Plan(const std::string& name, const std::string& bytes) {
-        testing::WriteText(folder_.path() / name, bytes);
-        return "'" + (folder_.path() / name).string() + "'";
+        testing::WriteText(folder_ / name, bytes);
+        return Quoted(folder_ / name);
     }
-
-    testing::TempFolder folder_;
 };
 
 TEST_F(CheckPlanCli, PrintsTheSavedColumnsAndWritesNothing) {

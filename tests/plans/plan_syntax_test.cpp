@@ -7,7 +7,6 @@
 namespace ritmora {
 namespace {
 
-using Fields = std::vector<std::string>;
 
 TEST(LeadingNumber, ReadsTheLongestLeadingDecimalNumber) {
     const std::pair<const char*, double> cases[] = {
@@ -18,16 +17,6 @@ TEST(LeadingNumber, ReadsTheLongestLeadingDecimalNumber) {
     };
     for (const auto& [text, value] : cases) EXPECT_EQ(LeadingNumber(text), value) << text;
     EXPECT_TRUE(std::isinf(LeadingNumber("1e999")));
-}
-
-TEST(PlanSyntax, BlanksAndLines) {
-    EXPECT_EQ(CollapseBlanks("a    b  c "), "a b c ");
-    EXPECT_EQ(SplitAtBlanks(""), Fields{""});
-    EXPECT_EQ(SplitAtBlanks(" a b "), (Fields{"", "a", "b", ""}));
-    EXPECT_EQ(TrimBlanks("  a b  "), "a b");
-    EXPECT_EQ(TrimBlanks("   "), "");
-    EXPECT_EQ(SplitLines("a\rb\r\n\r\nc\n"), (Fields{"a", "b", "", "c"}));
-    EXPECT_TRUE(SplitLines("").empty());
 }
 
 TEST(PlanSyntax, FileNamesFoldTheTwelveTurkishLettersAndRefuseWhatCannotBeAFile) {
