@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "tests/support/test_support.h"
 
@@ -12,84 +13,48 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(StartupRules, ScreenSizesAndSecondCopy) {
-    EXPECT_EQ(DecideStartup(false, 1024, 768), StartupRefusal::None);
-    EXPECT_EQ(DecideStartup(false, 1920, 1080), StartupRefusal::None);
-    EXPECT_EQ(DecideStartup(false, 1023, 768), StartupRefusal::ScreenTooNarrow);
-    EXPECT_EQ(DecideStartup(false, 1024, 767), StartupRefusal::ScreenTooLow);
-    // Too small both ways: the width is told, the height never.
-    EXPECT_EQ(DecideStartup(false, 800, 600), StartupRefusal::ScreenTooNarrow);
-    EXPECT_EQ(DecideStartup(false, 0, 0), StartupRefusal::ScreenTooNarrow);
-    // A second copy is refused before its screen is looked at.
-    EXPECT_EQ(DecideStartup(true, 1024, 768), StartupRefusal::AlreadyRunning);
-    EXPECT_EQ(DecideStartup(true, 800, 600), StartupRefusal::AlreadyRunning);
-}
-
-TEST(StartupRules, TurkishTextsAndTitle) {
-    EXPECT_EQ(StartupRefusalText(StartupRefusal::AlreadyRunning),
-              "Ritmora editörü zaten çalışıyor.");
-    EXPECT_EQ(StartupRefusalText(StartupRefusal::ScreenTooNarrow),
-              "Ekran genişliğinin en az 1024 olması gerekir.");
-    EXPECT_EQ(StartupRefusalText(StartupRefusal::ScreenTooLow),
-              "Ekran yüksekliğinin en az 768 olması gerekir.");
-    EXPECT_EQ(StartupRefusalText(StartupRefusal::None), "");
-    EXPECT_EQ(StartupMessageTitle(), "Ritmora editor");
-}
-
-TEST(StartupRules, TemporarySoundFileNames) {
-    EXPECT_TRUE(IsTemporarySoundFileName("KUDUMD31.---"));
-    EXPECT_TRUE(IsTemporarySoundFileName("Shablon.---"));
-    EXPECT_TRUE(IsTemporarySoundFileName("Eser.---"));
-    EXPECT_FALSE(IsTemporarySoundFileName("usuller.usl"));
-    EXPECT_FALSE(IsTemporarySoundFileName("Pasaj.dat"));
-    EXPECT_FALSE(IsTemporarySoundFileName("plan.txt"));
-    EXPECT_FALSE(IsTemporarySoundFileName("Shablon.---.bak"));
-    EXPECT_FALSE(IsTemporarySoundFileName("Shablon.--"));
-    EXPECT_FALSE(IsTemporarySoundFileName("Shablon---"));
-    EXPECT_FALSE(IsTemporarySoundFileName(".---"));  // a name of extension alone
-}
-
-class ShutdownFiles : public ::testing::Test {
-  protected:
-    void SetUp() override { fs::create_directories(root_ / "vlvl" / "sub"); }
-
-    void Touch(const fs::path& file) { testing::WriteText(file, "x"); }
-
-    testing::TempFolder folder_;
-    const fs::path& root_ = folder_.path();
-};
-
-TEST_F(ShutdownFiles, DeletesOnlyTemporarySoundFilesDirectlyInVlvl) {
-    const fs::path vlvl = VlvlFolder(root_);
-    EXPECT_EQ(vlvl, root_ / "vlvl");
-    for (const char* name : {"KUDUMD31.---", "TEFOOT41.---", "Shablon.---", "Eser.---"}) {
-        Touch(vlvl / name);
+TEST(StartupRules, ASecondCopyThenTheWidthThenTheHeightIsRefused) {
+    using enum StartupRefusal;
+    const std::tuple<bool, int, int, StartupRefusal> cases[] = {
+        {false, 1024, 768, None},
+        {false, 1920, 1080, None},
+        {false, 1023, 768, ScreenTooNarrow},
+        {false, 1024, 767, ScreenTooLow},
+        {false, 800, 600, ScreenTooNarrow},  // too small both ways: the width is told
+        {true, 1024, 768, AlreadyRunning},
+        {true, 800, 600, AlreadyRunning},
+    };
+    for (const auto& [another, width, height, refusal] : cases) {
+        EXPECT_EQ(DecideStartup(another, width, height), refusal) << width << "x" << height;
     }
-    for (const char* name : {"Pasaj.dat", "plan.txt", "resim.jpg", "Shablon.---.bak", "a.--"}) {
-        Touch(vlvl / name);
-    }
-    Touch(vlvl / "sub" / "deep.---");
+    // Each refusal tells its own reason, in Turkish (no language is chosen yet).
+    EXPECT_NE(StartupRefusalText(AlreadyRunning).find("zaten çalışıyor"), std::string::npos);
+    EXPECT_NE(StartupRefusalText(ScreenTooNarrow).find("genişliğinin en az 1024"),
+              std::string::npos);
+    EXPECT_NE(StartupRefusalText(ScreenTooLow).find("yüksekliğinin en az 768"), std::string::npos);
+    EXPECT_EQ(StartupRefusalText(None), "");
+}
+
+TEST(ShutdownFiles, DeletesOnlyTemporarySoundFilesDirectlyInVlvl) {
+    testing::TempFolder folder;
+    const fs::path vlvl = VlvlFolder(folder.path());
+    EXPECT_EQ(vlvl, folder / "vlvl");
+    EXPECT_EQ(DeleteTemporarySoundFiles(vlvl), 0u);  // a missing folder is no error
+    fs::create_directories(vlvl / "sub");
+    const char* temporary[] = {"KUDUMD31.---", "TEFOOT41.---", "Shablon.---", "Eser.---"};
+    const char* kept[] = {"Pasaj.dat", "plan.txt", "Shablon.---.bak", "a.--", "Shablon---", ".---"};
+    for (const char* name : temporary) testing::WriteText(vlvl / name, "x");
+    for (const char* name : kept) testing::WriteText(vlvl / name, "x");
+    testing::WriteText(vlvl / "sub" / "deep.---", "x");
+    testing::WriteText(folder / "outside.---", "x");
     fs::create_directory(vlvl / "folder.---");
-    Touch(root_ / "outside.---");
-    Touch(root_ / "usuller.usl");
 
     EXPECT_EQ(DeleteTemporarySoundFiles(vlvl), 4u);
-
-    for (const char* name : {"KUDUMD31.---", "TEFOOT41.---", "Shablon.---", "Eser.---"}) {
-        EXPECT_FALSE(fs::exists(vlvl / name)) << name;
-    }
-    for (const char* name : {"Pasaj.dat", "plan.txt", "resim.jpg", "Shablon.---.bak", "a.--"}) {
-        EXPECT_TRUE(fs::exists(vlvl / name)) << name;
-    }
+    for (const char* name : temporary) EXPECT_FALSE(fs::exists(vlvl / name)) << name;
+    for (const char* name : kept) EXPECT_TRUE(fs::exists(vlvl / name)) << name;
     EXPECT_TRUE(fs::exists(vlvl / "sub" / "deep.---"));
+    EXPECT_TRUE(fs::exists(folder / "outside.---"));
     EXPECT_TRUE(fs::is_directory(vlvl / "folder.---"));
-    EXPECT_TRUE(fs::exists(root_ / "outside.---"));
-    EXPECT_TRUE(fs::exists(root_ / "usuller.usl"));
-}
-
-TEST_F(ShutdownFiles, MissingFolderIsNoError) {
-    EXPECT_EQ(DeleteTemporarySoundFiles(root_ / "absent"), 0u);
-    EXPECT_EQ(DeleteTemporarySoundFiles(VlvlFolder(root_)), 0u);
 }
 
 }  // namespace

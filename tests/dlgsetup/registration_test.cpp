@@ -5,7 +5,6 @@
 #include <optional>
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace ritmora::dlgsetup {
@@ -21,7 +20,7 @@ class FakePlatform : public RegistrationPlatform {
     bool copySucceeds = true;
     std::optional<int> exitCode = 0;  // nothing: the command cannot be started
 
-    std::vector<std::pair<std::string, std::string>> copies;
+    Texts copies;  // "from -> to"
     Texts started;
     Texts messages;
     Texts directories;
@@ -29,11 +28,11 @@ class FakePlatform : public RegistrationPlatform {
     bool FolderExists(const std::string& path) override { return folders.count(path) > 0; }
     bool FileExists(const std::string& path) override { return files.count(path) > 0; }
     bool CopyFile(const std::string& from, const std::string& to) override {
-        copies.emplace_back(from, to);
+        copies.push_back(from + " -> " + to);
         return copySucceeds;
     }
     std::optional<int> RunProcess(const std::string& commandLine) override {
-        if (exitCode) started.push_back(commandLine);
+        started.push_back(commandLine);
         return exitCode;
     }
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
@@ -44,87 +43,52 @@ class FakePlatform : public RegistrationPlatform {
     }
 };
 
-constexpr const char* kMissing = "Kayıt başarsız, Ezgimar dizininde COMDLG32.OCX dosyası gerekli. ";
-constexpr const char* kBeside = "D:/Programs/Ritmora/COMDLG32.OCX";
-
-TEST(Registration, ComponentAlreadyInSysWow64IsOnlyRegistered) {
-    FakePlatform platform;
-    platform.folders = {"/windows/SysWOW64", "/windows/System32"};
-    platform.files = {"/windows/SysWOW64/COMDLG32.OCX"};
-    RunRegistration(platform);
-    EXPECT_EQ(platform.directories, Texts{"D:/Programs/Ritmora"});
-    EXPECT_TRUE(platform.copies.empty());
-    EXPECT_EQ(platform.started, Texts{"regsvr32 /s C:\\Windows\\SysWOW64\\COMDLG32.OCX"});
-    EXPECT_EQ(platform.messages, Texts{"Kayıt başarılı. Ezgimar çalışabilir."});
-}
-
-TEST(Registration, SysWow64WithoutComponentCopiesTheOneBesideTheProgram) {
-    FakePlatform platform;
-    platform.folders = {"/windows/SysWOW64"};
-    platform.files = {kBeside};
-    RunRegistration(platform);
-    ASSERT_EQ(platform.copies.size(), 1u);
-    EXPECT_EQ(platform.copies[0].second, "C:/Windows/SysWOW64/COMDLG32.OCX");
-    EXPECT_EQ(platform.started.size(), 1u);
-}
-
-TEST(Registration, MissingEverywhereFailsWithoutCopyingOrStarting) {
-    FakePlatform platform;
-    platform.folders = {"/windows/System32"};
-    RunRegistration(platform);
-    EXPECT_TRUE(platform.copies.empty());
-    EXPECT_TRUE(platform.started.empty());
-    EXPECT_EQ(platform.messages, Texts{kMissing});
-}
-
-TEST(Registration, System32CopiesThenRegistersWithTheCommaMessage) {
-    FakePlatform platform;
-    platform.folders = {"/windows/System32"};
-    platform.files = {kBeside};
-    RunRegistration(platform);
-    ASSERT_EQ(platform.copies.size(), 1u);
-    EXPECT_EQ(platform.copies[0], std::make_pair(std::string(kBeside),
-                                                 std::string("C:/Windows/System32/COMDLG32.OCX")));
-    EXPECT_EQ(platform.started, Texts{"regsvr32 /s C:\\Windows\\System32\\COMDLG32.OCX"});
-    EXPECT_EQ(platform.messages, Texts{"Kayıt başarılı, ezgimar çalışabilir."});
-}
-
-TEST(Registration, UnknownSystemShowsExactlyTwoMessages) {
-    FakePlatform platform;
-    platform.files = {kBeside};
-    RunRegistration(platform);
-    EXPECT_EQ(platform.messages,
-              (Texts{"İşletim sistemi tanınmıyor, Kayıt başarısız.",
-                     " Uygulamanın yazarı ile temas kurun: destek@ritmora.invalid"}));
-    EXPECT_TRUE(platform.copies.empty());
-    EXPECT_TRUE(platform.started.empty());
-}
-
-TEST(Registration, FailedCopyStartOrRegistrationIsNeverASuccess) {
+TEST(Registration, EverySystemAndFailureHasItsOutcome) {
+    const std::string beside = "D:/Programs/Ritmora/COMDLG32.OCX";
+    const std::string w64 = "/windows/SysWOW64", w32 = "/windows/System32";
+    const std::string reg64 = "regsvr32 /s C:\\Windows\\SysWOW64\\COMDLG32.OCX";
+    const std::string reg32 = "regsvr32 /s C:\\Windows\\System32\\COMDLG32.OCX";
+    const std::string copy64 = beside + " -> C:/Windows/SysWOW64/COMDLG32.OCX";
+    const std::string copy32 = beside + " -> C:/Windows/System32/COMDLG32.OCX";
+    const std::string ok64 = "Kayıt başarılı. Ezgimar çalışabilir.";
     struct Case {
-        bool componentPresent;
+        const char* what;
+        std::set<std::string> folders, files;
         bool copySucceeds;
         std::optional<int> exitCode;
-        const char* message;
+        Texts copies, started, messages;
     };
+    // clang-format off
     const Case cases[] = {
-        {false, false, 0, "Kayıt başarısız: COMDLG32.OCX sistem klasörüne kopyalanamadı."},
-        {true, true, std::nullopt, "Kayıt başarısız: regsvr32 başlatılamadı."},
-        {true, true, 5,
-         "Kayıt başarısız: regsvr32 COMDLG32.OCX dosyasını kaydedemedi, hata kodu 5."},
+        {"in SysWOW64", {w64, w32}, {w64 + "/COMDLG32.OCX"}, true, 0, {}, {reg64}, {ok64}},
+        {"beside, SysWOW64", {w64}, {beside}, true, 0, {copy64}, {reg64}, {ok64}},
+        {"beside, System32", {w32}, {beside}, true, 0, {copy32}, {reg32},
+         {"Kayıt başarılı, ezgimar çalışabilir."}},
+        {"nowhere", {w32}, {}, true, 0, {}, {},
+         {"Kayıt başarsız, Ezgimar dizininde COMDLG32.OCX dosyası gerekli. "}},
+        {"unknown system", {}, {beside}, true, 0, {}, {},
+         {"İşletim sistemi tanınmıyor, Kayıt başarısız.",
+          " Uygulamanın yazarı ile temas kurun: destek@ritmora.invalid"}},
+        // A failed copy, start or registration is never announced as a success.
+        {"copy fails", {w64}, {beside}, false, 0, {copy64}, {},
+         {"Kayıt başarısız: COMDLG32.OCX sistem klasörüne kopyalanamadı."}},
+        {"no start", {w64}, {beside}, true, std::nullopt, {copy64}, {reg64},
+         {"Kayıt başarısız: regsvr32 başlatılamadı."}},
+        {"refused", {w64}, {beside}, true, 5, {copy64}, {reg64},
+         {"Kayıt başarısız: regsvr32 COMDLG32.OCX dosyasını kaydedemedi, hata kodu 5."}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         FakePlatform platform;
-        platform.folders = {"/windows/SysWOW64"};
-        platform.files = {kBeside};
-        if (c.componentPresent) platform.files.insert("/windows/SysWOW64/COMDLG32.OCX");
+        platform.folders = c.folders;
+        platform.files = c.files;
         platform.copySucceeds = c.copySucceeds;
         platform.exitCode = c.exitCode;
         RunRegistration(platform);
-        EXPECT_EQ(platform.messages, Texts{c.message});
-        if (!c.copySucceeds) {
-            EXPECT_TRUE(platform.started.empty());
-        }
+        EXPECT_EQ(platform.directories, Texts{"D:/Programs/Ritmora"}) << c.what;
+        EXPECT_EQ(platform.copies, c.copies) << c.what;
+        EXPECT_EQ(platform.started, c.started) << c.what;
+        EXPECT_EQ(platform.messages, c.messages) << c.what;
     }
 }
 

@@ -12,20 +12,9 @@ namespace {
 namespace fs = std::filesystem;
 using testing::CliRun;
 using testing::ReadText;
-using testing::RunCli;
 using testing::WriteText;
 
-class CliFileFaults : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        if (!fs::exists(RITMORA_CLI_PATH)) GTEST_SKIP() << "ritmora-cli is not built";
-    }
-    CliRun Run(const std::string& words, const std::string& shellPrefix = "") {
-        return RunCli(folder_.path(), words, shellPrefix);
-    }
-    std::string Quoted(const fs::path& path) { return "'" + path.string() + "'"; }
-    testing::TempFolder folder_;
-};
+using CliFileFaults = testing::CliTest;
 
 TEST_F(CliFileFaults, WhatIsNoPlanFileIsRefusedWithAMessage) {
     WriteText(folder_ / "huge.txt", "");

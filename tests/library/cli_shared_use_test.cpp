@@ -18,29 +18,25 @@ using testing::ReadBytes;
 using testing::RunCli;
 using testing::TempFolder;
 
-class CliSharedUse : public ::testing::Test {
+class CliSharedUse : public testing::CliTest {
   protected:
-    void SetUp() override {
-        if (!fs::exists(RITMORA_CLI_PATH)) GTEST_SKIP() << "ritmora-cli is not built";
-    }
     // Slots and loudness levels differ, so a run that mixed with the other's sample files, or
     // played the other's rendering, gives other bytes.
     static std::string Render(int run, const fs::path& out) {
         return run == 0 ? "render-usul 24 --medium 0.3 --soft 0.2 --out '" + out.string() + "'"
                         : "render-usul 1 --medium 0.9 --soft 0.8 --out '" + out.string() + "'";
     }
-    TempFolder folder_;
 };
 
 TEST_F(CliSharedUse, BesideTheEditorTheCommandLineOnlyReads) {
-    ASSERT_EQ(RunCli(folder_.path(), "list").exitCode, 0);  // makes the library
+    ASSERT_EQ(Run("list").exitCode, 0);  // makes the library
     DataFolderLock editor(folder_.path(), FolderUser::Editor);
     ASSERT_EQ(editor.TryAcquire(), DataFolderLock::Outcome::Acquired);
-    const CliRun refused = RunCli(folder_.path(), "--lang en render-usul 24");
+    const CliRun refused = Run("--lang en render-usul 24");
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_NE(refused.err.find("editor is using this data folder"), std::string::npos);
     EXPECT_FALSE(fs::exists(folder_ / "vlvl"));
-    EXPECT_EQ(RunCli(folder_.path(), "show 24").exitCode, 0);
+    EXPECT_EQ(Run("show 24").exitCode, 0);
 }
 
 TEST_F(CliSharedUse, RunsAtOnceWriteTheirOwnBytesOrNothing) {
@@ -54,7 +50,7 @@ TEST_F(CliSharedUse, RunsAtOnceWriteTheirOwnBytesOrNothing) {
         const fs::path out[2] = {folder_ / ("a" + std::to_string(pair) + ".wav"),
                                  folder_ / ("b" + std::to_string(pair) + ".wav")};
         auto first = std::async(std::launch::async, RunCli, folder_.path(), Render(0, out[0]), "");
-        const CliRun second = RunCli(folder_.path(), Render(1, out[1]));
+        const CliRun second = Run(Render(1, out[1]));
         const CliRun runs[2] = {first.get(), second};
         for (int run : {0, 1}) {
             if (runs[run].exitCode == 0) {

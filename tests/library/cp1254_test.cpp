@@ -7,23 +7,18 @@
 namespace ritmora {
 namespace {
 
-TEST(Cp1254, EveryByteRoundTrips) {
+TEST(Cp1254, EveryByteRoundTripsAndTheTurkishLettersAreTheirOwn) {
     std::string all;
     for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
     const std::string utf8 = Cp1254ToUtf8(all);
     EXPECT_EQ(Utf8Length(utf8), 256u);
     EXPECT_EQ(Utf8ToCp1254(utf8), all);
-}
-
-TEST(Cp1254, TurkishLettersAndSpecialBytes) {
     // The six letters where Windows-1254 differs from Latin-1, plus letters shared with it.
     EXPECT_EQ(Cp1254ToUtf8("\xD0\xF0\xDD\xFD\xDE\xFE"), "ĞğİıŞş");
     EXPECT_EQ(Utf8ToCp1254("ÇçÖöÜüÂâÎî"), "\xC7\xE7\xD6\xF6\xDC\xFC\xC2\xE2\xCE\xEE");
-    EXPECT_EQ(Utf8ToCp1254("Türk aksağı"), "T\xFCrk aksa\xF0\xFD");
     EXPECT_EQ(Cp1254ToUtf8("\x80\x99\x9F"), "€™Ÿ");
     // Bytes the code page leaves undefined come back as the C1 control of the same value.
     EXPECT_EQ(Cp1254ToUtf8("\x81\x9E"), "\xC2\x81\xC2\x9E");
-    EXPECT_EQ(Cp1254ToUtf8(std::string(1, '\0')), std::string(1, '\0'));
 }
 
 TEST(Cp1254, CharactersWithoutAByteBecomeQuestionMarks) {
@@ -34,13 +29,7 @@ TEST(Cp1254, CharactersWithoutAByteBecomeQuestionMarks) {
     EXPECT_EQ(Utf8ToCp1254("a\xC3"), "a?");
     EXPECT_EQ(Utf8ToCp1254("\xC0\xAF"), "??");  // overlong
     EXPECT_EQ(Utf8Length("a\xC3"), 2u);
-    EXPECT_EQ(Utf8Length("\xC0\xAF"), 2u);
-}
-
-TEST(Cp1254, LengthAndShownText) {
-    EXPECT_EQ(Utf8Length(""), 0u);
     EXPECT_EQ(Utf8Length("İkiz aksak"), 10u);
-    EXPECT_EQ(Utf8Length("Kâ"), 2u);
     EXPECT_EQ(ShownText(std::string("a\0b\0", 4)), "a b ");
 }
 

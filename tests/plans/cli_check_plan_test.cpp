@@ -9,23 +9,16 @@ namespace {
 
 using testing::CliRun;
 
-class CheckPlanCli : public ::testing::Test {
+class CheckPlanCli : public testing::CliTest {
   protected:
     void SetUp() override {
-        const std::vector<std::uint8_t> bytes = testing::SmallLibraryBytes();
-        testing::WriteBytes(folder_.path() / "usuller.usl", bytes);
+        CliTest::SetUp();
+        testing::WriteBytes(folder_ / "usuller.usl", testing::SmallLibraryBytes());
     }
-
-    CliRun Run(const std::string& words) {
-        return testing::RunCli(folder_.path(), words);
-    }
-
     std::string Plan(const std::string& name, const std::string& bytes) {
-        testing::WriteText(folder_.path() / name, bytes);
-        return "'" + (folder_.path() / name).string() + "'";
+        testing::WriteText(folder_ / name, bytes);
+        return Quoted(folder_ / name);
     }
-
-    testing::TempFolder folder_;
 };
 
 TEST_F(CheckPlanCli, PrintsTheSavedColumnsAndWritesNothing) {
@@ -51,14 +44,17 @@ TEST_F(CheckPlanCli, PrintsTheWindowsMessageWithTheLineNumber) {
 
 TEST_F(CheckPlanCli, NameAndUsageErrors) {
     const std::string file = Plan("ok.txt", "a 165 2 4 84");
-    EXPECT_EQ(Run("check-plan " + file + " --name 'a/b'").exitCode, 1);
-    EXPECT_EQ(Run("check-plan " + file + " --name ''").exitCode, 1);
+    const std::pair<std::string, int> cases[] = {{file + " --name 'a/b'", 1},
+                                                 {file + " --name ''", 1},
+                                                 {"", 2},
+                                                 {file + " --name", 2},
+                                                 {file + " extra", 2},
+                                                 {"'" + (folder_ / "none.txt").string() + "'", 1}};
+    for (const auto& [words, exitCode] : cases) {
+        EXPECT_EQ(Run("check-plan " + words).exitCode, exitCode) << words;
+    }
     EXPECT_EQ(Run("--lang en check-plan " + file + " --name ''").err,
               "Please give a name to this plan.\n");
-    EXPECT_EQ(Run("check-plan").exitCode, 2);
-    EXPECT_EQ(Run("check-plan " + file + " --name").exitCode, 2);
-    EXPECT_EQ(Run("check-plan " + file + " extra").exitCode, 2);
-    EXPECT_EQ(Run("check-plan '" + (folder_.path() / "none.txt").string() + "'").exitCode, 1);
 }
 
 }  // namespace

@@ -170,6 +170,21 @@ inline CliRun RunCli(const std::filesystem::path& folder, const std::string& wor
     std::filesystem::remove(errFile, ignored);
     return run;
 }
+
+// A scratch folder to run the real ritmora-cli in; the test is skipped when it is not built.
+class CliTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!std::filesystem::exists(RITMORA_CLI_PATH)) GTEST_SKIP() << "ritmora-cli is not built";
+    }
+    CliRun Run(const std::string& words, const std::string& shellPrefix = "") {
+        return RunCli(folder_.path(), words, shellPrefix);
+    }
+    static std::string Quoted(const std::filesystem::path& path) {
+        return "'" + path.string() + "'";
+    }
+    TempFolder folder_;
+};
 #endif
 
 }  // namespace ritmora::testing
