@@ -25,8 +25,6 @@ class SaveAudio : public PlanFixture {
         ASSERT_TRUE(QTest::qWaitFor([&] { return IsEnabled("Mn_SesKaydet"); }, 30000));
     }
 
-    std::string Played(const char* file) { return ReadBytes(vlvl / file); }
-
     QString openedIn;
 };
 
@@ -37,15 +35,14 @@ TEST_F(SaveAudio, TheUsulAsItPlaysInTheFormatOfTheName) {
     Click("But_Dur");
     const fs::path out = folder / "out";
     fs::create_directory(out);
-
     Save(out / "aksak.wav");
-    EXPECT_EQ(ReadBytes(out / "aksak.wav"), Played("Shablon.---"));
+    EXPECT_EQ(ReadText(out / "aksak.wav"), ReadText(vlvl / "Shablon.---"));
     Save(out / "aksak.flac");
-    EXPECT_EQ(ReadBytes(out / "aksak.flac").substr(0, 4), "fLaC");
+    EXPECT_EQ(ReadText(out / "aksak.flac").substr(0, 4), "fLaC");
     // The next dialog opens where the last file went and keeps its format.
     Save(out / "again");
     EXPECT_EQ(openedIn, PathToQString(out));
-    EXPECT_EQ(ReadBytes(out / "again.flac"), ReadBytes(out / "aksak.flac"));
+    EXPECT_EQ(ReadText(out / "again.flac"), ReadText(out / "aksak.flac"));
     EXPECT_TRUE(Messages().empty());
 }
 
@@ -56,7 +53,7 @@ TEST_F(SaveAudio, ThePlanFromItsFirstPassage) {
     Click("Command4");
     Click("Command3");
     Save(folder / "plan.wav");
-    EXPECT_EQ(ReadBytes(folder / "plan.wav"), Played("Eser.---"));
+    EXPECT_EQ(ReadText(folder / "plan.wav"), ReadText(vlvl / "Eser.---"));
     EXPECT_TRUE(Messages().empty());
 }
 
@@ -65,7 +62,7 @@ TEST_F(SaveAudio, ThePdfButtonWritesTheNotationUnderThePictureName) {
     EXPECT_EQ(LastMessage(), Message(message::kNoBeats));
     LoadSlot(12);
     TriggerMenu("Mn_PDF");
-    EXPECT_EQ(ReadBytes(vlvl / "5-8  Turk aksagi.pdf").substr(0, 5), "%PDF-");
+    EXPECT_EQ(ReadText(vlvl / "5-8  Turk aksagi.pdf").substr(0, 5), "%PDF-");
     EXPECT_EQ(Messages().size(), 1u);
 }
 

@@ -1,11 +1,9 @@
 // Start-up and shutdown around the sound: the sample bank and its loudness menus, one copy per
 // data folder, the screen checks, and the files the shutdown leaves.
-#include <algorithm>
 #include <set>
 
 #include "app/shutdown_cleanup.h"
 #include "app/startup_checks.h"
-#include "library/rounding.h"
 #include "tests/gui/window_fixture.h"
 
 namespace ritmora::testing {
@@ -22,16 +20,11 @@ std::set<std::string> SoundFilesIn(const fs::path& folder) {
     return names;
 }
 
+// The one checked item's level (2..9), or -1 when not exactly one is checked.
 int CheckedItem(const std::array<QAction*, 8>& items) {
-    int checked = 0;
-    int count = 0;
-    for (int index = 2; index <= 9; ++index) {
-        if (items[static_cast<std::size_t>(index - 2)]->isChecked()) {
-            checked = index;
-            ++count;
-        }
-    }
-    return count == 1 ? checked : -count;  // negative: not exactly one
+    auto checked = [](QAction* item) { return item->isChecked(); };
+    if (std::ranges::count_if(items, checked) != 1) return -1;
+    return static_cast<int>(std::ranges::find_if(items, checked) - items.begin()) + 2;
 }
 
 class SoundStartup : public PlaybackFixture {};
@@ -46,145 +39,88 @@ TEST_F(SoundStartup, BankWrittenAtStartAndEverySoundFileGoneAtShutdown) {
     EXPECT_EQ(SoundFilesIn(Vlvl()), expected);
     EXPECT_EQ(CheckedItem(Controls().Mn_Oseviye), 6);
     EXPECT_EQ(CheckedItem(Controls().Mn_Zseviye), 4);
-    EXPECT_FLOAT_EQ(Window().SampleBank().Factors().medium, 0.6f);
-    EXPECT_FLOAT_EQ(Window().SampleBank().Factors().soft, 0.4f);
-
     // A rendered usul, a look-alike outside vlvl and a plan file inside it.
     LoadSlot(12);
     Click("But_Baslat");
     ASSERT_TRUE(fs::exists(Vlvl() / "Shablon.---"));
     std::ofstream(folder / "outside.---") << "keep";
     std::ofstream(Vlvl() / "plan.txt") << "keep";
-
     ShutdownCleanup(Window());
     EXPECT_TRUE(SoundFilesIn(Vlvl()).empty());
-    EXPECT_FALSE(panel->IsPlaying());
-    EXPECT_FALSE(panel->AudioPlayer().IsOpen());
-    EXPECT_FALSE(Window().Library().IsOpen());
-    EXPECT_TRUE(fs::exists(folder / "usuller.usl"));
-    EXPECT_TRUE(fs::exists(folder / "outside.---"));
-    EXPECT_TRUE(fs::exists(Vlvl() / "plan.txt"));
+    EXPECT_FALSE(panel->IsPlaying() || panel->AudioPlayer().IsOpen() ||
+                 Window().Library().IsOpen());
+    for (const fs::path& kept :
+         {folder / "usuller.usl", folder / "outside.---", Vlvl() / "plan.txt"}) {
+        EXPECT_TRUE(fs::exists(kept)) << kept;
+    }
 }
 
-TEST_F(SoundStartup, LoudnessMenusRescaleTheirFilesOnly) {
-    const std::vector<std::int16_t> loud = Samples(Vlvl() / "BENDRD31.---");
-    const std::string softBefore = ReadBytes(Vlvl() / "BENDRD11.---");
+// Each loudness menu rewrites its level's files as the bank writes them with that factor, and
+// leaves the others.
+TEST_F(SoundStartup, LoudnessMenusRewriteTheirLevelsFiles) {
     TriggerMenu("Mn_Oseviye(8)");
-    EXPECT_EQ(CheckedItem(Controls().Mn_Oseviye), 8);
-    EXPECT_EQ(CheckedItem(Controls().Mn_Zseviye), 4);
-    EXPECT_FLOAT_EQ(Window().SampleBank().Factors().medium, 0.8f);
-
-    const std::vector<std::int16_t> medium = Samples(Vlvl() / "BENDRD21.---");
-    ASSERT_FALSE(medium.empty());
-    ASSERT_LE(medium.size(), loud.size());
-    int differing = 0;
-    for (std::size_t i = 0; i < medium.size(); ++i) {
-        ASSERT_EQ(medium[i], RoundHalfEven(loud[i] * static_cast<double>(0.8f))) << i;
-        if (medium[i] != RoundHalfEven(loud[i] * static_cast<double>(0.6f))) ++differing;
-    }
-    EXPECT_GT(differing, 1000);  // really rewritten, not left at 60 %
-    EXPECT_EQ(ReadBytes(Vlvl() / "BENDRD11.---"), softBefore);
-
-    // 90 % for the soft strokes: louder than the medium ones, and allowed.
     TriggerMenu("Mn_Zseviye(9)");
+    EXPECT_EQ(CheckedItem(Controls().Mn_Oseviye), 8);
     EXPECT_EQ(CheckedItem(Controls().Mn_Zseviye), 9);
-    const std::vector<std::int16_t> tekLoud = Samples(Vlvl() / "BENDRT61.---");
-    const std::vector<std::int16_t> tekSoft = Samples(Vlvl() / "BENDRT41.---");
-    ASSERT_FALSE(tekSoft.empty());
-    ASSERT_LE(tekSoft.size(), tekLoud.size());
-    for (std::size_t i = 0; i < tekSoft.size(); ++i) {
-        ASSERT_EQ(tekSoft[i], RoundHalfEven(tekLoud[i] * static_cast<double>(0.9f))) << i;
+    const fs::path expected = folder / "expected";
+    fs::create_directory(expected);
+    ASSERT_TRUE(WriteSampleBank(expected, {0.8f, 0.9f}).ok());
+    for (const auto& file : fs::directory_iterator(expected)) {
+        EXPECT_EQ(ReadText(Vlvl() / file.path().filename()), ReadText(file.path())) << file.path();
     }
     EXPECT_TRUE(Messages().empty());
 }
 
+// A sample file that cannot be written ends the program with message 13, from the menu as at
+// the start.
 TEST_F(SoundStartup, UnwritableBankShowsMessage13AndEndsTheProgram) {
+    const QString message13 = QString::fromStdString(MessageText(Language::Turkish, 13));
     fs::remove(Vlvl() / "KUDUMD21.---");
-    // The medium file cannot be written: a folder that is not empty stands in its place.
-    fs::create_directory(Vlvl() / "KUDUMD21.---");
+    fs::create_directory(Vlvl() / "KUDUMD21.---");  // a folder that is not empty in its place
     std::ofstream(Vlvl() / "KUDUMD21.---" / "in the way") << "x";
-    ASSERT_TRUE(Window().isVisible());
     TriggerMenu("Mn_Oseviye(5)");
     ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(Messages().back().text, QString::fromStdString(MessageText(Language::Turkish, 13)));
+    EXPECT_EQ(LastMessage(), message13);
     EXPECT_FALSE(Window().isVisible());
-}
 
-TEST_F(SoundStartup, UnwritableBankAtStartReportsFailure) {
     fs::remove_all(Vlvl());
     std::ofstream(Vlvl()) << "a file where the folder should be";
     ClearMessages();
     EXPECT_FALSE(Window().SampleBank().baslat_bindir());
     ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(Messages().back().text, QString::fromStdString(MessageText(Language::Turkish, 13)));
+    EXPECT_EQ(LastMessage(), message13);
 }
 
-// ---- Single instance and screen.
+// One copy per data folder: a second is refused in Turkish, the first keeps the folder, and a
+// command-line run is told apart; a small screen is refused with its reason.
+using StartupChecks = WindowFixture;
 
-class StartupChecks : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        folder = fs::path(dir_.path().toStdString());
-        SetMessageHook([this](const MessageRequest& request) {
-            shown.push_back({request.title, request.text, request.question});
-            return true;
-        });
-    }
-    void TearDown() override { SetMessageHook({}); }
-
-    QTemporaryDir dir_;
-    fs::path folder;
-    std::vector<ShownMessage> shown;
-};
-
-TEST_F(StartupChecks, SecondCopyIsRefusedAndTheFirstKeepsItsLock) {
+TEST_F(StartupChecks, SecondCopyOrSmallScreenIsRefusedAndTheFirstKeepsItsLock) {
     auto first = std::make_unique<SingleInstanceLock>(folder);
     ASSERT_TRUE(RunStartupChecks(*first, QSize(1024, 768)));
-    EXPECT_TRUE(first->IsHeld());
-    EXPECT_TRUE(shown.empty());
-
+    EXPECT_TRUE(Messages().empty());
     SingleInstanceLock second(folder);
     EXPECT_FALSE(RunStartupChecks(second, QSize(1280, 1024)));
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text, QStringLiteral("Ritmora editörü zaten çalışıyor."));
-    EXPECT_EQ(shown[0].title, QStringLiteral("Ritmora editor"));
-    EXPECT_FALSE(shown[0].question);
+    EXPECT_EQ(LastMessage(), QStringLiteral("Ritmora editörü zaten çalışıyor."));
+    EXPECT_EQ(Messages().back().title, QStringLiteral("Ritmora editor"));
     EXPECT_TRUE(first->IsHeld());
     EXPECT_FALSE(second.IsHeld());
-    EXPECT_TRUE(fs::exists(folder / SingleInstanceLock::kFileName));
-
-    // Once the first copy has ended, the next one starts.
-    first.reset();
+    first.reset();  // once the first copy has ended, the next one starts
     EXPECT_EQ(second.TryAcquire(), SingleInstanceLock::Outcome::Acquired);
 
-    // Another data folder is another program.
-    QTemporaryDir other;
+    QTemporaryDir other;  // another data folder is another program, until the screen says no
     SingleInstanceLock elsewhere(fs::path(other.path().toStdString()));
-    EXPECT_EQ(elsewhere.TryAcquire(), SingleInstanceLock::Outcome::Acquired);
+    EXPECT_FALSE(RunStartupChecks(elsewhere, QSize(1023, 768)));
+    EXPECT_EQ(LastMessage(), QStringLiteral("Ekran genişliğinin en az 1024 olması gerekir."));
 }
 
-TEST_F(StartupChecks, ScreenSizes) {
-    struct Case {
-        QSize screen;
-        bool starts;
-        QString text;
-    };
-    const QString width = QStringLiteral("Ekran genişliğinin en az 1024 olması gerekir.");
-    const QString height = QStringLiteral("Ekran yüksekliğinin en az 768 olması gerekir.");
-    for (const Case& c : {Case{{1024, 768}, true, {}}, Case{{1023, 768}, false, width},
-                          Case{{1024, 767}, false, height}, Case{{1000, 700}, false, width}}) {
-        shown.clear();
-        SingleInstanceLock lock(folder);
-        EXPECT_EQ(RunStartupChecks(lock, c.screen), c.starts) << c.screen.width();
-        if (c.starts) {
-            EXPECT_TRUE(shown.empty());
-        } else {
-            ASSERT_EQ(shown.size(), 1u);
-            EXPECT_EQ(shown[0].text, c.text);
-            EXPECT_EQ(shown[0].title, QStringLiteral("Ritmora editor"));
-        }
-    }
+TEST_F(StartupChecks, ACommandLineRunHoldingTheFolderIsToldApart) {
+    DataFolderLock commandLine(folder, FolderUser::CommandLine);
+    ASSERT_EQ(commandLine.TryAcquire(), DataFolderLock::Outcome::Acquired);
+    SingleInstanceLock editor(folder);
+    EXPECT_EQ(editor.TryAcquire(), SingleInstanceLock::Outcome::HeldByCommandLine);
+    commandLine.Release();
+    EXPECT_EQ(editor.TryAcquire(), SingleInstanceLock::Outcome::Acquired);
 }
 
 }  // namespace

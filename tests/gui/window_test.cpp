@@ -1,107 +1,164 @@
-// The window as a new user meets it: Turkish, an empty staff, every control in place and
-// readable, both languages, help and about.
-#include <QFontMetrics>
-#include <QMenuBar>
+// The window as a user meets it: the start, the screen states, the notation as drawn in either
+// language, the status of the totals, help and about, and a library it cannot use.
 #include <QRegularExpression>
 #include <QUrl>
+#include <functional>
 
 #include "library/default_library.h"
-#include "notation/geometry.h"
+#include "notation/qt/notation_painter.h"
 #include "tests/gui/window_fixture.h"
 
 namespace ritmora::testing {
 namespace {
 
-class WindowStart : public WindowFixture {};
+using WindowStart = WindowFixture;
 
-TEST_F(WindowStart, OpensInTurkishWithAnEmptyStaffAndNothingLoaded) {
-    ASSERT_TRUE(Window().StartedOk());
+TEST_F(WindowStart, StartsWithTheLibraryWrittenNothingLoadedAndAnEmptyStaff) {
     EXPECT_EQ(std::filesystem::file_size(folder / "usuller.usl"), kLibraryFileSize);
-    EXPECT_EQ(Window().windowTitle(), "Ritmora editörü");
-    EXPECT_EQ(Window().size(), QSize(1024, 768));
-    EXPECT_EQ(Controls().Mn_Lisanlar->text(), "English");
     EXPECT_EQ(Window().CurrentSlot(), 0);
     EXPECT_EQ(Window().UnitNote(), 8);
-    EXPECT_EQ(Controls().Text3->text(), "4");
     EXPECT_EQ(Controls().Label5->text(), "= 150");
-    EXPECT_EQ(Controls().VScroll1->value(), 120);
-    EXPECT_EQ(Controls().VScroll1->minimum(), 20);
-    EXPECT_EQ(Controls().VScroll1->maximum(), 250);
-    EXPECT_FALSE(Controls().TimerWav->isActive());
-    EXPECT_EQ(Controls().TimerWav->interval(), 100);
-    EXPECT_TRUE(Controls().Mn_Oseviye[6 - 2]->isChecked());
-    EXPECT_TRUE(Controls().Mn_Zseviye[4 - 2]->isChecked());
-    EXPECT_FALSE(Controls().List1->isVisible());
-    EXPECT_FALSE(Controls().But_Dur->isEnabled());
-    for (const char* name : {"But_kaydet", "But_Sil", "But_Temizle", "But_mertebe(0)"}) {
+    for (const char* name : {"But_kaydet", "But_Sil", "But_Temizle", "But_mertebe(0)", "But_Dur"}) {
         EXPECT_FALSE(IsEnabled(name)) << name;
     }
     EXPECT_TRUE(IsEnabled("But_farklı"));
-
-    // One empty row: both staff lines and 45 grey rings; the picture centred above the band.
-    const QImage picture = Picture();
-    EXPECT_EQ(picture.size(), QSize(964, 150));
-    EXPECT_EQ(Controls().Picture1->geometry(),
-              QRect(26, NotationPictureTop(Window().InnerHeight(), 1), 964, 150));
-    EXPECT_EQ(picture.pixel(20, 60), qRgb(0, 0, 0));
-    EXPECT_EQ(picture.pixel(940, 90), qRgb(0, 0, 0));
-    EXPECT_EQ(picture.pixel(945, 5), qRgb(255, 255, 255));
-    EXPECT_EQ(picture.pixel(920, 70), qRgb(200, 200, 200));  // ring 45's top
-    EXPECT_EQ(picture.pixel(40, 75), qRgb(255, 255, 255));   // filled with the background
-
-    // The unit-note box shows the small eighth glyph at (6, 0).
+    // One empty row: the staff lines and the grey rings; the unit-note box shows its glyph.
+    EXPECT_EQ(Picture().size(), QSize(964, 150));
+    EXPECT_EQ(Picture().pixel(20, 60), qRgb(0, 0, 0));
+    EXPECT_EQ(Picture().pixel(920, 70), qRgb(200, 200, 200));
     const QImage& unit = Controls().PicBirimNota->Picture();
     int ink = 0;
     for (int y = 0; y < unit.height(); ++y) {
         for (int x = 0; x < unit.width(); ++x) ink += unit.pixel(x, y) == qRgb(0, 0, 0);
     }
     EXPECT_GT(ink, 20);
-    EXPECT_EQ(unit.pixel(2, 20), qRgb(200, 185, 130));  // the saved background colour
 }
 
-TEST_F(WindowStart, TheBandStandsInsideTheWindowWithoutOverlaps) {
+TEST_F(WindowStart, TheUsulIsDrawnAsThePainterDrawsItWithTheLanguagesLetters) {
+    LoadSlot(12);
+    EXPECT_EQ(Controls().Label4->text(), "Tamam");
+    EXPECT_EQ(Controls().Label4->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+    EXPECT_EQ(Controls().Text4->text(), "40");
+    const UsulRecord usul = Window().CurrentUsul();
+    auto drawn = [&](const LoudnessLetters& letters) {
+        QImage expected(964, 150, QImage::Format_RGB32);
+        DrawNotation(expected, usul, Window().Glyphs(), letters, Window().NotationFont());
+        return expected;
+    };
+    EXPECT_EQ(Picture().convertToFormat(QImage::Format_RGB32), drawn({"K", "O", "Z"}));
+    TriggerMenu("Mn_Lisanlar");
+    EXPECT_EQ(Picture().convertToFormat(QImage::Format_RGB32), drawn({"F", "M", "P"}));
+}
+
+TEST_F(WindowStart, RowsSetTheHeightAndTopOfThePictureAboveTheBand) {
     const int innerHeight = Window().InnerHeight();
-    // The band's frames and buttons stand side by side without overlapping, inside the window.
-    std::vector<QWidget*> band;
-    for (QWidget* child :
-         Window().centralWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        const int y = child->y();
-        if (child->isVisible() && y >= innerHeight - 100 && y < innerHeight) band.push_back(child);
-    }
-    ASSERT_GE(band.size(), 9u);
-    for (std::size_t i = 0; i < band.size(); ++i) {
-        EXPECT_LE(band[i]->geometry().bottom(), innerHeight) << band[i]->objectName().toStdString();
-        EXPECT_LE(band[i]->geometry().right(), 1023);
-        for (std::size_t j = i + 1; j < band.size(); ++j) {
-            EXPECT_FALSE(band[i]->geometry().intersects(band[j]->geometry()))
-                << band[i]->objectName().toStdString() << " "
-                << band[j]->objectName().toStdString();
-        }
+    for (const auto& [slot, rows] : {std::pair{158, 4}, std::pair{1, 1}}) {
+        LoadSlot(slot);  // slot 158's last stroke stands in ring 180
+        EXPECT_EQ(Controls().Picture1->geometry(),
+                  QRect(26, NotationPictureTop(innerHeight, rows), 964, 150 * rows));
+        EXPECT_LE(Controls().Picture1->geometry().bottom(), innerHeight - 100);
+        EXPECT_GE(Controls().Picture1->y(), 0);
     }
 }
 
-TEST_F(WindowStart, HelpLinksTheGuideOfTheLanguageAboutInAPlainBox) {
-    // The guide beside the program, as the build and an install put it.
+// The status compares the boxes' total with the sum of the durations; a zero denominator keeps
+// the last total.
+TEST_F(WindowStart, TimeSignatureBoxesSetTheExpectedTotalAndTheStatus) {
+    LoadSlot(12);  // 5/8, the durations add up to 40
+    const struct {
+        const char *beats, *mertebe;
+        int expected;
+        const char* status;
+    } cases[] = {{"6", "8", 48, "Eksik"},   {"6", "0", 48, "Eksik"},   {"6", "16", 24, "Fazla"},
+                 {"41", "64", 41, "Eksik"}, {"39", "64", 39, "Fazla"}, {"5", "8", 40, "Tamam"}};
+    for (const auto& c : cases) {
+        Controls().Text2->setText(c.beats);
+        Controls().Text3->setText(c.mertebe);
+        EXPECT_EQ(Window().ExpectedTotal(), c.expected) << c.beats << "/" << c.mertebe;
+        EXPECT_EQ(Controls().Label4->text(), c.status) << c.beats << "/" << c.mertebe;
+    }
+    EXPECT_EQ(Controls().Text4->text(), "40");
+}
+
+TEST_F(WindowStart, HelpLinksTheGuideOfTheLanguageAndAboutFollowsIt) {
     auto linkedGuide = [this] {
         const QRegularExpressionMatch link =
             QRegularExpression(QStringLiteral("href=\"([^\"]+)\"")).match(LastMessage());
         return QUrl(link.captured(1)).toLocalFile();
     };
-    TriggerMenu("Mn_yardm");
-    ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(Messages()[0].title, "Ritmora editörü");
-    EXPECT_TRUE(Messages()[0].text.startsWith("Proğramın kullanımı"));
-    EXPECT_FALSE(Messages()[0].question);
-    EXPECT_TRUE(linkedGuide().endsWith("guide_tr.html"));
-    EXPECT_TRUE(QFile::exists(linkedGuide()));
-    TriggerMenu("Mn_Lisanlar");
-    TriggerMenu("Mn_yardm");
-    EXPECT_TRUE(linkedGuide().endsWith("guide_en.html"));
-    EXPECT_TRUE(QFile::exists(linkedGuide()));
+    for (const char* guide : {"guide_tr.html", "guide_en.html"}) {
+        TriggerMenu("Mn_yardm");
+        EXPECT_TRUE(linkedGuide().endsWith(guide)) << linkedGuide().toStdString();
+        EXPECT_TRUE(QFile::exists(linkedGuide())) << guide;
+        TriggerMenu("Mn_Lisanlar");
+    }
     TriggerMenu("Mn_bilgi");
-    ASSERT_EQ(Messages().size(), 3u);
-    EXPECT_EQ(Messages()[2].title, "Ritmora editor");
-    EXPECT_TRUE(Messages()[2].text.endsWith("Istanbul 30 March 2010."));
+    EXPECT_EQ(Messages().back().title, "Ritmora editörü");
+    EXPECT_TRUE(LastMessage().endsWith("30 Mart 2010.")) << LastMessage().toStdString();
+}
+
+// ---- The screen states on the real controls, reached as the user reaches them.
+
+using ScreenLock = PlaybackFixture;
+
+const std::vector<const char*> kUserSlotButtons = {"But_Sil",        "But_kaydet",    "But_Temizle",
+                                                   "But_optimize",   "But_uzat",      "But_kısalt",
+                                                   "But_mertebe(0)", "But_mertebe(1)"};
+
+TEST_F(ScreenLock, EachStateLeavesUsableExactlyWhatItShould) {
+    struct Case {
+        const char* state;
+        std::function<void()> enter;
+        std::vector<const char*> on, off;
+    };
+    const Case cases[] = {
+        {"fixed slot", [&] { LoadSlot(12); }, {"But_farklı", "Mn_Lisanlar"}, kUserSlotButtons},
+        {"user slot", [&] { SaveAs(205); }, kUserSlotButtons, {"But_Dur"}},
+        {"load list",
+         [&] { Click("But_yükle"); },
+         {"List1"},
+         {"But_farklı", "Mn_Lisanlar", "Mn_volüm", "Text5", "Mn_bilgi"}},
+        {"load list closed by the other button",
+         [&] { ClickListLine(Controls().List1, 4, Qt::RightButton); },
+         {"Mn_Lisanlar", "Text5"},
+         {}},
+        {"save-as list", [&] { Click("But_farklı"); }, {"List2"}, {"List1", "Mn_bilgi", "Text5"}},
+        {"save-as list closed by the other button",
+         [&] { ClickListLine(Controls().List2, 0, Qt::RightButton); },
+         {"Mn_bilgi", "But_Sil"},
+         {}},
+        {"usul playing",
+         [&] {
+             Controls().TimerWav->start();
+             Click("But_Baslat");
+         },
+         {"But_Dur", "Frame2"},
+         {"But_Baslat", "Option2", "Option1(1)", "Option3", "Mn_Lisanlar", "Mn_editNota(3)",
+          "Mn_Oseviye(6)", "But_yükle", "VScroll1", "Text2", "TimerWav"}},
+        {"stopped",
+         [&] { Click("But_Dur"); },
+         {"But_Baslat", "But_yükle", "Option1(2)", "VScroll1", "But_kaydet"},
+         {"But_Dur", "TimerWav"}},
+    };
+    for (const Case& c : cases) {
+        c.enter();
+        for (const char* name : c.on) EXPECT_TRUE(IsEnabled(name)) << c.state << ": " << name;
+        for (const char* name : c.off) EXPECT_FALSE(IsEnabled(name)) << c.state << ": " << name;
+    }
+    EXPECT_EQ(Window().CurrentSlot(), 205);  // the lists closed without loading or writing
+    EXPECT_EQ(ReadSlot(201).totalDuration, 0);
+}
+
+// Editing a fixed slot: the sweep enables everything but the fixed-slot set, Dur and the timer.
+TEST_F(ScreenLock, EditingAFixedSlotLocksItsSetOnly) {
+    LoadSlot(12);
+    Window().EkranKiliti(ScreenState::kEditing);
+    for (QObject* control : Window().RegisteredControls()) {
+        const std::string name = control->objectName().toStdString();
+        const bool off = name == "But_Dur" || name == "TimerWav" ||
+                         std::ranges::find(kUserSlotButtons, name) != kUserSlotButtons.end();
+        EXPECT_EQ(IsEnabled(name.c_str()), !off) << name;
+    }
 }
 
 class BrokenLibrary : public WindowFixture {
@@ -111,9 +168,8 @@ class BrokenLibrary : public WindowFixture {
 
 TEST_F(BrokenLibrary, StartFailsWithAClearMessage) {
     EXPECT_FALSE(Window().StartedOk());
-    ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(Messages()[0].title, "Ritmora editörü");
-    EXPECT_TRUE(Messages()[0].text.contains("usuller.usl"));
+    EXPECT_EQ(Messages().size(), 1u);
+    EXPECT_TRUE(LastMessage().contains("usuller.usl"));
     EXPECT_EQ(std::filesystem::file_size(folder / "usuller.usl"), 1000u);
 }
 
