@@ -62,38 +62,26 @@ TEST_F(UsulRendering, LoopFillsFiveMinutes) {
     EXPECT_EQ(LoopCycles(6615000), 2);  // exactly 150 seconds
 }
 
-TEST_F(UsulRendering, OneStroke) {
-    UsulRecord usul = EmptySlotRecord();
-    usul.Cell(50).leftDuration = 8;
-    usul.Cell(50).loudness = 1;
-    const UsulRenderResult result = Render(usul, {150, 8, Instrument::Bendir, false});
-    ASSERT_TRUE(result.written);
-    EXPECT_EQ(result.schedule.strokeCount, 1);
-    EXPECT_EQ(result.schedule.markerX, std::vector<int>{120});  // 20 x 50 + 20 - 900
-    EXPECT_EQ(result.schedule.markerRow, std::vector<int>{2});
-    EXPECT_EQ(result.schedule.cycleMs, 400);  // 60000 / 150 x 8 / 64 x 8
-    const auto samples = ReadSamples(folder / "Shablon.---");
-    EXPECT_EQ(samples.size(), 17640u);
-    EXPECT_EQ(samples[0], 100);  // soft Tek 400, a quarter of it
-}
-
-TEST_F(UsulRendering, SameBytesTwiceAndLoudnessMatters) {
+TEST_F(UsulRendering, SameBytesTwiceWithEveryLoudnessAndRow) {
     UsulRecord usul = Quarters(4);
     usul.Cell(2).rightDuration = 0;
     usul.Cell(2).leftDuration = 16;
     usul.Cell(3).loudness = 2;
     usul.Cell(4).loudness = 1;
-    Render(usul, {97, 8, Instrument::Bendir, false});
+    usul.Cell(50).leftDuration = 8;  // second row
+    usul.Cell(50).loudness = 1;
+    const UsulRenderResult result = Render(usul, {150, 8, Instrument::Bendir, false});
     const auto first = ReadBytes(folder / "Shablon.---");
-    Render(usul, {97, 8, Instrument::Bendir, false});
+    Render(usul, {150, 8, Instrument::Bendir, false});
     EXPECT_EQ(ReadBytes(folder / "Shablon.---"), first);
+    EXPECT_EQ(result.schedule.cycleMs, 3600);  // 72 sixty-fourths of 50 ms at 150 eighths
+    EXPECT_EQ(result.schedule.markerX, (std::vector<int>{40, 60, 80, 100, 120}));  // 50: 1020 - 900
+    EXPECT_EQ(result.schedule.markerRow, (std::vector<int>{1, 1, 1, 1, 2}));
     const auto samples = ReadSamples(folder / "Shablon.---");
-    const auto at = NonZero(samples);
-    ASSERT_GE(at.size(), 4u);
-    EXPECT_EQ(samples[at[0]], 1500);  // loud Düm
-    EXPECT_EQ(samples[at[1]], 150);   // loud Tek 600 / 4
-    EXPECT_EQ(samples[at[2]], 1000);  // medium Düm 2000 / 2
-    EXPECT_EQ(samples[at[3]], 500);   // soft Düm 1000 / 2
+    std::vector<std::int16_t> strokes;
+    for (std::size_t at : NonZero(samples)) strokes.push_back(samples[at]);
+    // Loud Düm 3000 / 2, loud Tek 600 / 4, medium Düm 2000 / 2, soft Düm, soft Tek 400 / 4.
+    EXPECT_EQ(strokes, (std::vector<std::int16_t>{1500, 150, 1000, 500, 100}));
     EXPECT_FALSE(std::filesystem::exists(folder / "~Shablon.---"));
 }
 
