@@ -149,13 +149,19 @@ TEST(NotationPainter, StaffRingsAndDividers) {
     EXPECT_EQ(four.pixel(40 + 5, 450 + 75), qRgb(200, 200, 200));
 }
 
-TEST(NotationPainter, GlyphsDotsAndSeparators) {
+TEST(NotationPainter, GlyphsDotsSeparatorsSyllablesAndLetters) {
     UsulRecord usul;
     usul.Cell(1).rightDuration = 24;  // dotted quarter, stem up
-    usul.Cell(2).leftDuration = 7;    // double-dotted sixteenth, stem down
+    usul.Cell(1).loudness = 3;
+    usul.Cell(2).leftDuration = 7;  // double-dotted sixteenth, stem down
     usul.Cell(2).separator = 1;
+    usul.Cell(4).leftDuration = 16;
+    usul.Cell(4).syllable = "Tek";
     QImage picture = PictureFor(usul);
-    EXPECT_EQ(Draw(picture, usul), 31);
+    EXPECT_EQ(Draw(picture, usul), 47);
+    EXPECT_TRUE(AnyInk(picture, QRect(37, 4, 8, 12), 128));      // "F" at (x + 1, T + 4)
+    EXPECT_TRUE(AnyInk(picture, QRect(93, 119, 20, 14), 128));   // "Tek" below the lower line
+    EXPECT_FALSE(AnyInk(picture, QRect(97, 134, 10, 14), 128));  // no loudness on cell 4
 
     // Quarter stem up at (36, 18): filled head around the upper line, stem on its right.
     EXPECT_TRUE(AnyInk(picture, QRect(37, 56, 8, 3)));
@@ -178,20 +184,6 @@ TEST(NotationPainter, GlyphsDotsAndSeparators) {
     // Red separator dashes at x 56 + 14; the last stops a pixel short of the dots beside it.
     for (int y : {61, 66, 72, 78, 84, 87}) EXPECT_EQ(picture.pixel(70, y), kRed) << y;
     for (int y : {60, 67, 71, 79, 83, 88, 89}) EXPECT_NE(picture.pixel(70, y), kRed) << y;
-}
-
-TEST(NotationPainter, SyllablesAndLettersLeaveInk) {
-    UsulRecord usul;
-    usul.Cell(1).rightDuration = 16;
-    usul.Cell(1).syllable = "Düm";
-    usul.Cell(1).loudness = 3;
-    usul.Cell(3).leftDuration = 16;
-    usul.Cell(3).syllable = "Tek";
-    QImage picture = PictureFor(usul);
-    Draw(picture, usul);
-    EXPECT_TRUE(AnyInk(picture, QRect(37, 4, 8, 12), 128));      // "F" at (x + 1, T + 4)
-    EXPECT_TRUE(AnyInk(picture, QRect(73, 119, 20, 14), 128));   // "Tek" below the lower line
-    EXPECT_FALSE(AnyInk(picture, QRect(77, 134, 10, 14), 128));  // no loudness on cell 3
 }
 
 TEST(NotationPainter, StemsAndFlagsStopShortOfTheSyllable) {

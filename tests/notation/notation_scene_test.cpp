@@ -104,19 +104,5 @@ TEST(NotationScene, SeparatorsUpToTheLastStroke) {
                                                                             {150, 84, 150, 89}}));
 }
 
-TEST(NotationScene, DotAndRingPixels) {
-    EXPECT_EQ(DotPixelOffsets(0).size() + DotPixelOffsets(3).size(), 0u);
-    EXPECT_EQ(DotPixelOffsets(1).size(), 8u);
-    EXPECT_EQ(DotPixelOffsets(2).size(), 8u);
-    int onAxes = 0;
-    for (const PixelOffset& p : RingOutlineOffsets()) {
-        const int r2 = p.dx * p.dx + p.dy * p.dy;
-        EXPECT_GE(r2, 16);
-        EXPECT_LE(r2, 36);
-        onAxes += r2 == 25 && (p.dx == 0 || p.dy == 0);
-    }
-    EXPECT_EQ(onAxes, 4);
-}
-
 }  // namespace
 }  // namespace ritmora
