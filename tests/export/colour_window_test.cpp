@@ -53,7 +53,9 @@ class ColourWindow : public ::testing::Test {
     }
     std::array<int, 3> Bars() const { return {Bar(1)->value(), Bar(2)->value(), Bar(3)->value()}; }
     QColor Swatch() const {
-        return frenk->findChild<QWidget*>(QStringLiteral("PicRenk"))->palette().color(QPalette::Window);
+        return frenk->findChild<QWidget*>(QStringLiteral("PicRenk"))
+            ->palette()
+            .color(QPalette::Window);
     }
     template <typename T>
     T* Child(const char* name) const {

@@ -21,9 +21,9 @@ TEST(JpgLayout, OneRowHasAMinimumWidthAndMoreRowsCopyTheWholeNotation) {
         EXPECT_EQ(layout.canvasWidth, c.canvasWidth) << c.rings;
         EXPECT_EQ(layout.canvasHeight, c.canvasHeight) << c.rings;
         // The notation below the title.
-        EXPECT_EQ(std::vector<int>({layout.notationX, layout.notationY, layout.titleX,
-                                    layout.titleY}),
-                  std::vector<int>({0, 40, 40, 20}));
+        EXPECT_EQ(
+            std::vector<int>({layout.notationX, layout.notationY, layout.titleX, layout.titleY}),
+            std::vector<int>({0, 40, 40, 20}));
     }
 }
 
@@ -69,9 +69,9 @@ TEST(PrintLayout, OneRowUnscaledUnlessWiderThanThePageAndMoreRowsStretched) {
         EXPECT_EQ(layout.targetWidth, c.targetWidth) << c.rings;
         EXPECT_EQ(layout.targetHeight, c.targetHeight) << c.rings;
         EXPECT_EQ(layout.stretched, c.stretched) << c.rings;
-        EXPECT_EQ(std::vector<int>({layout.titleX, layout.titleY, layout.notationX,
-                                    layout.notationY}),
-                  std::vector<int>({600, 300, 0, 500}));
+        EXPECT_EQ(
+            std::vector<int>({layout.titleX, layout.titleY, layout.notationX, layout.notationY}),
+            std::vector<int>({600, 300, 0, 500}));
     }
 }
 

@@ -27,8 +27,8 @@ QImage PageAt96Dpi(int rings, int pageWidth) {
     const UsulRecord usul = UsulOfRings(rings, 5, 8);
     QImage hidden = DrawNotationPicture(usul, Glyphs(), Language::English)
                         .convertToFormat(QImage::Format_RGB32);
-    const PrintLayout layout = ComposePrintLayout(rings, hidden.width(), hidden.height(),
-                                                  DeviceToTwips(pageWidth, 96));
+    const PrintLayout layout =
+        ComposePrintLayout(rings, hidden.width(), hidden.height(), DeviceToTwips(pageWidth, 96));
     DrawRingOutlines(hidden, layout.rows, Qt::white);
     QImage page(pageWidth, 1100, QImage::Format_RGB32);
     page.fill(Qt::white);

@@ -12,14 +12,14 @@ TEST(HitTest, RingsGapsAndRowBands) {
         int ring, rowTop;
     };
     const Case cases[] = {
-        {34, 75, RingHit::None, 0, 0},     {35, 75, RingHit::Ring, 1, 0},
-        {115, 75, RingHit::Ring, 5, 0},    {125, 75, RingHit::Ring, 5, 0},  // ring 5 at x 120
-        {126, 75, RingHit::Gap, 5, 0},     {134, 75, RingHit::Gap, 5, 0},
-        {135, 75, RingHit::Ring, 6, 0},    {934, 75, RingHit::Gap, 45, 0},
-        {935, 75, RingHit::None, 0, 0},    {40, 54, RingHit::None, 0, 0},
-        {40, 55, RingHit::Ring, 1, 0},     {40, 95, RingHit::Ring, 1, 0},
-        {40, 96, RingHit::None, 0, 0},     {40, 204, RingHit::None, 0, 0},
-        {40, 205, RingHit::Ring, 46, 150}, {40, 395, RingHit::Ring, 91, 300},
+        {34, 75, RingHit::None, 0, 0},       {35, 75, RingHit::Ring, 1, 0},
+        {115, 75, RingHit::Ring, 5, 0},      {125, 75, RingHit::Ring, 5, 0},  // ring 5 at x 120
+        {126, 75, RingHit::Gap, 5, 0},       {134, 75, RingHit::Gap, 5, 0},
+        {135, 75, RingHit::Ring, 6, 0},      {934, 75, RingHit::Gap, 45, 0},
+        {935, 75, RingHit::None, 0, 0},      {40, 54, RingHit::None, 0, 0},
+        {40, 55, RingHit::Ring, 1, 0},       {40, 95, RingHit::Ring, 1, 0},
+        {40, 96, RingHit::None, 0, 0},       {40, 204, RingHit::None, 0, 0},
+        {40, 205, RingHit::Ring, 46, 150},   {40, 395, RingHit::Ring, 91, 300},
         {920, 545, RingHit::Ring, 180, 450}, {920, 546, RingHit::None, 0, 0},
     };
     for (const Case& c : cases) {
@@ -54,7 +54,8 @@ TEST(NoteMenu, ItemsSetOneHandAndClearLoudnessAndSyllable) {
         ApplyNoteMenuItem(cell, item);
         EXPECT_EQ(cell.loudness, 0) << item;
         EXPECT_EQ(cell.syllable, "   ") << item;
-        EXPECT_EQ((std::pair<int, int>(cell.rightDuration, cell.leftDuration)), hands[item]) << item;
+        EXPECT_EQ((std::pair<int, int>(cell.rightDuration, cell.leftDuration)), hands[item])
+            << item;
     }
     StrokeCell untouched;
     untouched.loudness = 2;

@@ -133,9 +133,15 @@ TEST(NotationPainter, StaffRingsAndDividers) {
     EXPECT_EQ(Draw(four, usul), 8);
     for (const QImage* picture : {&empty, &four}) {
         const QRgb grey = qRgb(200, 200, 200);
-        for (const auto& [x, y, colour] : std::vector<std::tuple<int, int, QRgb>>{
-                 {20, 60, kBlack}, {940, 90, kBlack}, {19, 60, kWhite}, {941, 60, kWhite},
-                 {45, 75, grey}, {920, 70, grey}, {40, 75, kWhite}, {0, 148, kWhite}}) {
+        for (const auto& [x, y, colour] :
+             std::vector<std::tuple<int, int, QRgb>>{{20, 60, kBlack},
+                                                     {940, 90, kBlack},
+                                                     {19, 60, kWhite},
+                                                     {941, 60, kWhite},
+                                                     {45, 75, grey},
+                                                     {920, 70, grey},
+                                                     {40, 75, kWhite},
+                                                     {0, 148, kWhite}}) {
             EXPECT_EQ(picture->pixel(x, y), colour) << x << "," << y;
         }
     }

@@ -40,8 +40,8 @@ TEST(NotationScene, StaffRowsAndDividers) {
     EXPECT_EQ(empty.rows, 1);
     EXPECT_EQ(empty.total, 0);
     EXPECT_EQ(empty.ringCentres.size(), 45u);
-    EXPECT_EQ(Ends(empty.staffLines), (std::vector<std::array<int, 4>>{{20, 60, 940, 60},
-                                                                       {20, 90, 940, 90}}));
+    EXPECT_EQ(Ends(empty.staffLines),
+              (std::vector<std::array<int, 4>>{{20, 60, 940, 60}, {20, 90, 940, 90}}));
     EXPECT_TRUE(empty.rowDividers.empty() && empty.glyphs.empty());
 
     EXPECT_EQ(BuildNotationScene(UsulWithRight({{46, 8}}), kLetters).rows, 2);
@@ -72,8 +72,8 @@ TEST(NotationScene, GlyphsDotsTextsAndTotal) {
     const NotationScene scene = BuildNotationScene(usul, kLetters);
 
     EXPECT_EQ(PlacedOf(scene.glyphs),
-              (std::vector<Placed>{{"162", 36, 18}, {"167", 56, 199}, {"164", 116, 168},
-                                   {"163", 116, 199}}));
+              (std::vector<Placed>{
+                  {"162", 36, 18}, {"167", 56, 199}, {"164", 116, 168}, {"163", 116, 199}}));
     EXPECT_EQ(scene.total, 24 + 7 + 8 + 5);
     auto hasDot = [&](int x, int y) {
         return std::any_of(scene.dotPixels.begin(), scene.dotPixels.end(),
@@ -84,10 +84,11 @@ TEST(NotationScene, GlyphsDotsTextsAndTotal) {
     EXPECT_TRUE(hasDot(56 + 12, 241));
     EXPECT_EQ(scene.dotPixels.size(), 16u);
     EXPECT_EQ(PlacedOf(scene.syllables),
-              (std::vector<Placed>{{"Düm", 33, 19}, {"Te ", 53, 269}, {"   ", 113, 169},
+              (std::vector<Placed>{{"Düm", 33, 19},
+                                   {"Te ", 53, 269},
+                                   {"   ", 113, 169},
                                    {"   ", 153, 169}}));  // NULs print as blanks
-    EXPECT_EQ(PlacedOf(scene.loudnessLetters),
-              (std::vector<Placed>{{"F", 37, 4}, {"P", 57, 284}}));
+    EXPECT_EQ(PlacedOf(scene.loudnessLetters), (std::vector<Placed>{{"F", 37, 4}, {"P", 57, 284}}));
 }
 
 TEST(NotationScene, SeparatorsUpToTheLastStroke) {

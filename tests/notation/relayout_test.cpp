@@ -50,7 +50,7 @@ TEST(Relayout, StrokesCarryTheirDataSparesStayAndEverythingElseIsWiped) {
     usul.Cell(3).leftDuration = 16;  // a left-hand first stroke moves to ring 1 all the same
     usul.Cell(3).loudness = 3;
     usul.Cell(3).syllable = "Tek";
-    usul.Cell(2).separator = 1;  // before the first stroke: nothing to keep it apart from
+    usul.Cell(2).separator = 1;       // before the first stroke: nothing to keep it apart from
     usul.Cell(7).rightDuration = 24;  // a dotted quarter
     usul.Cell(7).syllable = "Düm";
     usul.Cell(8).loudness = 2;  // stray data on empty cells

@@ -35,8 +35,8 @@ TEST(PositionClock, KeepsAnEvenPaceBesideASlowOrStalledServerAndNeverGoesBack) {
         // the PulseAudio null sink reports.
         {[](int now) { return now - std::fmod(now, 4000.0) / 4000.0 * 70.0 + 0.001; }, 75, 75, 75},
         // Stalls from 145 to 2000 ms, then plays on.
-        {[](int now) { return now < 145 ? now : (now < 2000 ? 145.0 : 145.0 + (now - 2000)); },
-         85, 1e9, 1},  // caught up again at the end
+        {[](int now) { return now < 145 ? now : (now < 2000 ? 145.0 : 145.0 + (now - 2000)); }, 85,
+         1e9, 1},  // caught up again at the end
     };
     for (const Server& server : servers) {
         PositionClock clock;

@@ -17,6 +17,7 @@
 #include "playback/qt/beat_marker.h"
 #include "qt_wait.h"
 #include "test_wav.h"
+#include "tests/support/test_support.h"
 
 namespace ritmora {
 namespace {
@@ -47,8 +48,7 @@ class PlayerTest : public ::testing::TestWithParam<Player::Output> {
 
     QString Wav(const char* name, int lengthMs, const std::vector<int>& clicks = {}) {
         const QString path = dir_.filePath(name);
-        EXPECT_TRUE(test::WriteFile(path.toStdString(),
-                                    test::WavBytes(test::ClickTrack(lengthMs, clicks))));
+        testing::WriteBytes(path.toStdString(), test::WavBytes(test::ClickTrack(lengthMs, clicks)));
         return path;
     }
 
@@ -203,7 +203,7 @@ INSTANTIATE_TEST_SUITE_P(Outputs, PlayerTest,
 TEST(SilentPlayer, AskedForByTheEnvironmentItsPositionIsTheSteadyClock) {
     QTemporaryDir dir;
     const QString path = dir.filePath("clock.wav");
-    ASSERT_TRUE(test::WriteFile(path.toStdString(), test::WavBytes(test::ClickTrack(5000, {}))));
+    testing::WriteBytes(path.toStdString(), test::WavBytes(test::ClickTrack(5000, {})));
     qputenv("RITMORA_AUDIO", "silent");
     Player player;
     qunsetenv("RITMORA_AUDIO");
@@ -232,7 +232,7 @@ TEST(PlayerOpen, RefusesWhatItCannotPlayAndOpeningClosesTheFileBefore) {
     SignalCount started(player, &Player::started);
     EXPECT_FALSE(player.Open(dir.filePath("missing.wav")));
     const QString text = dir.filePath("plan.txt");
-    ASSERT_TRUE(test::WriteFile(text.toStdString(), {'n', 'o', 't', ' ', 'w', 'a', 'v'}));
+    testing::WriteBytes(text.toStdString(), {'n', 'o', 't', ' ', 'w', 'a', 'v'});
     EXPECT_FALSE(player.Open(text));
     EXPECT_FALSE(player.IsOpen());
     player.Play(0);
@@ -244,7 +244,7 @@ TEST(PlayerOpen, RefusesWhatItCannotPlayAndOpeningClosesTheFileBefore) {
     player.StopClose();
 
     const QString good = dir.filePath("good.wav");
-    ASSERT_TRUE(test::WriteFile(good.toStdString(), test::WavBytes(test::ClickTrack(2000, {}))));
+    testing::WriteBytes(good.toStdString(), test::WavBytes(test::ClickTrack(2000, {})));
     ASSERT_TRUE(player.Open(good));
     player.Play(1500);
     ASSERT_TRUE(player.Open(good));

@@ -47,8 +47,8 @@ TEST(PassageTimers, OnlyPassagesAfterThePositionAreArmedButNeverTheLast) {
 }
 
 TEST(PositionLabel, MinutesSecondsMilliseconds) {
-    const std::pair<int, const char*> cases[] = {{0, "00.00.000"},      {83456, "01.23.456"},
-                                                 {59999, "00.59.999"},  {60000, "01.00.000"},
+    const std::pair<int, const char*> cases[] = {{0, "00.00.000"},        {83456, "01.23.456"},
+                                                 {59999, "00.59.999"},    {60000, "01.00.000"},
                                                  {6000001, "100.00.001"}, {-5, "00.00.000"}};
     for (const auto& [ms, label] : cases) EXPECT_EQ(PositionLabel(ms), label) << ms;
 }

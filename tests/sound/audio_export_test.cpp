@@ -122,11 +122,16 @@ TEST_F(AudioExport, AFailureLeavesThePreviousFileAsItWas) {
 
 TEST(AudioFormatRules, TheExtensionChoosesTheFormat) {
     const std::pair<const char*, std::optional<AudioFormat>> cases[] = {
-        {"Shablon.---", AudioFormat::Wav}, {"a.WAV", AudioFormat::Wav},
-        {"a.flac", AudioFormat::Flac},     {"a.Ogg", AudioFormat::OggVorbis},
-        {"a.oga", AudioFormat::OggVorbis}, {"a.OPUS", AudioFormat::Opus},
-        {"b.c.mp3", AudioFormat::Mp3},     {"a.mp3.part", std::nullopt},
-        {".mp3", std::nullopt},            {"a", std::nullopt}};
+        {"Shablon.---", AudioFormat::Wav},
+        {"a.WAV", AudioFormat::Wav},
+        {"a.flac", AudioFormat::Flac},
+        {"a.Ogg", AudioFormat::OggVorbis},
+        {"a.oga", AudioFormat::OggVorbis},
+        {"a.OPUS", AudioFormat::Opus},
+        {"b.c.mp3", AudioFormat::Mp3},
+        {"a.mp3.part", std::nullopt},
+        {".mp3", std::nullopt},
+        {"a", std::nullopt}};
     for (const auto& [name, format] : cases) EXPECT_EQ(AudioFormatForPath(name), format) << name;
 }
 

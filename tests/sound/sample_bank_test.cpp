@@ -69,8 +69,9 @@ TEST(WriteSampleBank, WritesTheRecordingsAndTheirSofterCanonicalVariants) {
             // files are canonical.
             EXPECT_EQ(LocateDataChunk(loudBytes).dataOffset,
                       instrument == Instrument::Bendir ? 44u : 88u);
-            EXPECT_EQ(LocateDataChunk(ReadBytes(vlvl / SampleFileName(instrument, dum, 2))).dataOffset,
-                      44u);
+            EXPECT_EQ(
+                LocateDataChunk(ReadBytes(vlvl / SampleFileName(instrument, dum, 2))).dataOffset,
+                44u);
             WavReader loud, medium, soft;
             loud.ReadWav(vlvl / SampleFileName(instrument, dum, 3));
             ASSERT_EQ(medium.ReadWav(vlvl / SampleFileName(instrument, dum, 2)), "");

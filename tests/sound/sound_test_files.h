@@ -54,7 +54,8 @@ inline void WriteImpulseBank(const std::filesystem::path& folder, Instrument ins
         for (bool dum : {true, false}) {
             const std::string name = SampleFileName(instrument, dum, loudness);
             const int digit = name[6] - '0';
-            WriteBytes(folder / name, CanonicalWav({static_cast<std::int16_t>((dum ? 1000 : 100) * digit)}));
+            WriteBytes(folder / name,
+                       CanonicalWav({static_cast<std::int16_t>((dum ? 1000 : 100) * digit)}));
         }
     }
     const std::string kudum = SampleFileName(Instrument::Kudum, true, 3);

@@ -27,14 +27,14 @@ TEST(OverlayStroke, AveragesRoundsHalvesToEvenAndStaysInRange) {
         StrokeKind kind;
         std::int16_t stroke, output, mixed;
     };
-    for (const Case& c : {Case{StrokeKind::Düm, 1000, 0, 500}, Case{StrokeKind::Tek, 1000, 0, 250},
-                          Case{StrokeKind::Düm, 1000, 500, 750},  // averages, never sums
-                          Case{StrokeKind::Düm, -32768, -32768, -32768},
-                          Case{StrokeKind::Düm, 32767, 32767, 32767},
-                          Case{StrokeKind::Tek, -32768, -32768, -24576},
-                          Case{StrokeKind::Tek, 32767, 32767, 24575},  // 24575.25
-                          Case{StrokeKind::Düm, 3, 0, 2}, Case{StrokeKind::Düm, 1, 0, 0},
-                          Case{StrokeKind::Düm, -1, 0, 0}, Case{StrokeKind::Düm, -3, 0, -2}}) {
+    for (const Case& c :
+         {Case{StrokeKind::Düm, 1000, 0, 500}, Case{StrokeKind::Tek, 1000, 0, 250},
+          Case{StrokeKind::Düm, 1000, 500, 750},  // averages, never sums
+          Case{StrokeKind::Düm, -32768, -32768, -32768}, Case{StrokeKind::Düm, 32767, 32767, 32767},
+          Case{StrokeKind::Tek, -32768, -32768, -24576},
+          Case{StrokeKind::Tek, 32767, 32767, 24575},  // 24575.25
+          Case{StrokeKind::Düm, 3, 0, 2}, Case{StrokeKind::Düm, 1, 0, 0},
+          Case{StrokeKind::Düm, -1, 0, 0}, Case{StrokeKind::Düm, -3, 0, -2}}) {
         std::vector<std::int16_t> output{0, c.output};
         OverlayStroke(output, 2, c.kind, std::vector<std::int16_t>{c.stroke});
         EXPECT_EQ(output, (std::vector<std::int16_t>{0, c.mixed})) << c.stroke << " " << c.output;
@@ -84,7 +84,7 @@ TEST(ReadWav, FindsTheDataChunkInEveryLayout) {
 TEST(ReadWav, FailuresKeepTheLastGoodSamples) {
     TempFolder folder;
     auto noBlockAlign = CanonicalWav({9, 9});
-    noBlockAlign[32] = 0;  // a header that cannot say how long a frame is
+    noBlockAlign[32] = 0;                     // a header that cannot say how long a frame is
     std::vector<std::uint8_t> late(1100, 0);  // "data" only after byte position 1000
     std::copy_n("data", 4, late.begin() + 1001);
     const std::pair<std::vector<std::uint8_t>, std::string> cases[] = {
