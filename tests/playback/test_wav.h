@@ -3,6 +3,7 @@
 // given time, so a listener (or a monitor of the sink) could tell where the strokes fall.
 #include <cmath>
 #include <cstdint>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,14 @@ inline std::vector<std::int16_t> ClickTrack(int lengthMs, const std::vector<int>
         }
     }
     return samples;
+}
+
+// Used by the marker accuracy probe in bench/.
+inline bool WriteFile(const std::string& path, const std::vector<unsigned char>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
 }
 
 }  // namespace ritmora::test
