@@ -45,21 +45,5 @@ TEST(PdfExport, AVectorA4PageWithTheTitleInTurkishLetters) {
     EXPECT_TRUE(words.starts_with("4/4Çiftesofya")) << words;
 }
 
-TEST(PdfExport, NothingIsWrittenForAnEmptyUsulOrAnUnusableName) {
-    TempFolder folder;
-    const std::filesystem::path old = folder / "old.pdf";
-    testing::WriteText(old, "old");
-    EXPECT_EQ(ExportPdf(UsulOfRings(0), Language::English, "Empty", folder.path(), old).message,
-              kNoBeatsMessage);
-    EXPECT_EQ(ExportPdf(UsulOfRings(3), Language::English, "a/b", folder.path()).message,
-              kUnusableNameMessage);
-    EXPECT_EQ(ExportPdf(UsulOfRings(3), Language::English, "x", folder.path(),
-                        folder / "old.pdf" / "in-a-file.pdf")
-                  .fault,
-              PictureWriteFault::AccessDenied);
-    EXPECT_EQ(ReadText(old), "old");
-    EXPECT_EQ(folder.FileCount(), 1);
-}
-
 }  // namespace
 }  // namespace ritmora

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "tests/notation/test_usul.h"
 
@@ -13,37 +14,48 @@ using testing::UsulWithRight;
 
 const std::array<std::string, 3> kLetters = {"F", "M", "P"};
 
-bool HasPixel(const std::vector<ScenePoint>& pixels, int x, int y) {
-    return std::any_of(pixels.begin(), pixels.end(),
-                       [&](const ScenePoint& p) { return p.x == x && p.y == y; });
+using Placed = std::tuple<std::string, int, int>;  // a glyph code or a text, left, top
+
+template <typename T>
+std::vector<Placed> PlacedOf(const std::vector<T>& items) {
+    std::vector<Placed> placed;
+    for (const T& item : items) {
+        if constexpr (std::is_same_v<T, SceneGlyph>) {
+            placed.emplace_back(std::to_string(item.code), item.x, item.y);
+        } else {
+            placed.emplace_back(item.text, item.x, item.y);
+        }
+    }
+    return placed;
 }
 
-TEST(NotationScene, EmptyUsulIsOneRowOfRings) {
-    const NotationScene scene = BuildNotationScene(UsulRecord{}, kLetters);
-    EXPECT_EQ(scene.rows, 1);
-    EXPECT_EQ(scene.total, 0);
-    EXPECT_EQ(scene.ringCentres.size(), 45u);
-    ASSERT_EQ(scene.staffLines.size(), 2u);
-    EXPECT_EQ(scene.staffLines[0].y1, 60);
-    EXPECT_EQ(scene.staffLines[0].x1, 20);
-    EXPECT_EQ(scene.staffLines[0].x2, 940);
-    EXPECT_EQ(scene.staffLines[1].y1, 90);
-    EXPECT_TRUE(scene.rowDividers.empty());
-    EXPECT_TRUE(scene.glyphs.empty());
+std::vector<std::array<int, 4>> Ends(const std::vector<SceneLine>& lines) {
+    std::vector<std::array<int, 4>> ends;
+    for (const SceneLine& l : lines) ends.push_back({l.x1, l.y1, l.x2, l.y2});
+    return ends;
 }
 
-TEST(NotationScene, RowsAndDividers) {
+TEST(NotationScene, StaffRowsAndDividers) {
+    const NotationScene empty = BuildNotationScene(UsulRecord{}, kLetters);
+    EXPECT_EQ(empty.rows, 1);
+    EXPECT_EQ(empty.total, 0);
+    EXPECT_EQ(empty.ringCentres.size(), 45u);
+    EXPECT_EQ(Ends(empty.staffLines),
+              (std::vector<std::array<int, 4>>{{20, 60, 940, 60}, {20, 90, 940, 90}}));
+    EXPECT_TRUE(empty.rowDividers.empty() && empty.glyphs.empty());
+
     EXPECT_EQ(BuildNotationScene(UsulWithRight({{46, 8}}), kLetters).rows, 2);
     const NotationScene four = BuildNotationScene(UsulWithRight({{180, 8}}), kLetters);
     EXPECT_EQ(four.rows, 4);
     EXPECT_EQ(four.ringCentres.size(), 180u);
-    std::vector<int> ys;
-    for (const SceneLine& line : four.rowDividers) {
-        EXPECT_EQ(line.x1, 0);
-        EXPECT_EQ(line.x2, 960);
-        ys.push_back(line.y1);
-    }
-    EXPECT_EQ(ys, (std::vector<int>{149, 150, 299, 300, 449, 450}));
+    EXPECT_EQ(four.ringCentres.back().x, 920);
+    EXPECT_EQ(four.ringCentres.back().y, 450 + 75);
+    EXPECT_EQ(Ends(four.rowDividers), (std::vector<std::array<int, 4>>{{0, 149, 960, 149},
+                                                                       {0, 150, 960, 150},
+                                                                       {0, 299, 960, 299},
+                                                                       {0, 300, 960, 300},
+                                                                       {0, 449, 960, 449},
+                                                                       {0, 450, 960, 450}}));
 }
 
 TEST(NotationScene, GlyphsDotsTextsAndTotal) {
@@ -59,35 +71,24 @@ TEST(NotationScene, GlyphsDotsTextsAndTotal) {
     usul.Cell(52).rightDuration = 5;  // no glyph, still counted
     const NotationScene scene = BuildNotationScene(usul, kLetters);
 
-    ASSERT_EQ(scene.glyphs.size(), 4u);
-    EXPECT_EQ(scene.glyphs[0].code, 162);
-    EXPECT_EQ(scene.glyphs[0].x, 36);
-    EXPECT_EQ(scene.glyphs[0].y, 18);
-    EXPECT_EQ(scene.glyphs[1].code, 167);
-    EXPECT_EQ(scene.glyphs[1].x, 56);
-    EXPECT_EQ(scene.glyphs[1].y, 150 + 49);
-    EXPECT_EQ(scene.glyphs[2].code, 164);
-    EXPECT_EQ(scene.glyphs[3].code, 163);
+    EXPECT_EQ(PlacedOf(scene.glyphs),
+              (std::vector<Placed>{
+                  {"162", 36, 18}, {"167", 56, 199}, {"164", 116, 168}, {"163", 116, 199}}));
     EXPECT_EQ(scene.total, 24 + 7 + 8 + 5);
-
-    EXPECT_TRUE(HasPixel(scene.dotPixels, 36 + 14, 58));   // one dot on the upper line
-    EXPECT_TRUE(HasPixel(scene.dotPixels, 56 + 17, 239));  // two dots on the lower line
-    EXPECT_TRUE(HasPixel(scene.dotPixels, 56 + 12, 241));
+    auto hasDot = [&](int x, int y) {
+        return std::any_of(scene.dotPixels.begin(), scene.dotPixels.end(),
+                           [&](const ScenePoint& p) { return p.x == x && p.y == y; });
+    };
+    EXPECT_TRUE(hasDot(36 + 14, 58));   // one dot on the upper line
+    EXPECT_TRUE(hasDot(56 + 17, 239));  // two dots on the lower line
+    EXPECT_TRUE(hasDot(56 + 12, 241));
     EXPECT_EQ(scene.dotPixels.size(), 16u);
-
-    ASSERT_EQ(scene.syllables.size(), 4u);
-    EXPECT_EQ(scene.syllables[0].text, "Düm");
-    EXPECT_EQ(scene.syllables[0].x, 33);
-    EXPECT_EQ(scene.syllables[0].y, 19);
-    EXPECT_EQ(scene.syllables[1].text, "Te ");
-    EXPECT_EQ(scene.syllables[1].y, 150 + 119);
-    EXPECT_EQ(scene.syllables[3].text, "   ");  // NULs print as blanks
-    ASSERT_EQ(scene.loudnessLetters.size(), 2u);
-    EXPECT_EQ(scene.loudnessLetters[0].text, "F");
-    EXPECT_EQ(scene.loudnessLetters[0].x, 37);
-    EXPECT_EQ(scene.loudnessLetters[0].y, 4);
-    EXPECT_EQ(scene.loudnessLetters[1].text, "P");
-    EXPECT_EQ(scene.loudnessLetters[1].y, 150 + 134);
+    EXPECT_EQ(PlacedOf(scene.syllables),
+              (std::vector<Placed>{{"Düm", 33, 19},
+                                   {"Te ", 53, 269},
+                                   {"   ", 113, 169},
+                                   {"   ", 153, 169}}));  // NULs print as blanks
+    EXPECT_EQ(PlacedOf(scene.loudnessLetters), (std::vector<Placed>{{"F", 37, 4}, {"P", 57, 284}}));
 }
 
 TEST(NotationScene, SeparatorsUpToTheLastStroke) {
@@ -96,36 +97,12 @@ TEST(NotationScene, SeparatorsUpToTheLastStroke) {
     usul.Cell(6).separator = 1;  // on the last stroke's ring: drawn
     usul.Cell(9).separator = 1;  // beyond the last stroke: stored, not drawn
     const NotationScene scene = BuildNotationScene(usul, kLetters);
-    ASSERT_EQ(scene.separatorDashes.size(), 6u);
-    const SceneLine& first = scene.separatorDashes[0];
-    EXPECT_EQ(first.x1, 76 + 14);
-    EXPECT_EQ(first.y1, 61);
-    EXPECT_EQ(first.y2, 66);
-    EXPECT_EQ(scene.separatorDashes[2].y1, 84);
-    EXPECT_EQ(scene.separatorDashes[2].y2, 89);
-    EXPECT_EQ(scene.separatorDashes[3].x1, 136 + 14);
-}
-
-TEST(NotationScene, DotAndRingPixels) {
-    EXPECT_EQ(DotPixelOffsets(0).size(), 0u);
-    EXPECT_EQ(DotPixelOffsets(1).size(), 8u);
-    EXPECT_EQ(DotPixelOffsets(2).size(), 8u);
-    EXPECT_EQ(DotPixelOffsets(3).size(), 0u);
-    const auto ring = RingOutlineOffsets();
-    auto has = [&](int dx, int dy) {
-        return std::any_of(ring.begin(), ring.end(),
-                           [&](const PixelOffset& p) { return p.dx == dx && p.dy == dy; });
-    };
-    EXPECT_TRUE(has(5, 0));
-    EXPECT_TRUE(has(-5, 0));
-    EXPECT_TRUE(has(0, 5));
-    EXPECT_TRUE(has(0, -5));
-    EXPECT_FALSE(has(0, 0));
-    for (const PixelOffset& p : ring) {
-        const int r2 = p.dx * p.dx + p.dy * p.dy;
-        EXPECT_GE(r2, 16);
-        EXPECT_LE(r2, 36);
-    }
+    EXPECT_EQ(Ends(scene.separatorDashes), (std::vector<std::array<int, 4>>{{90, 61, 90, 66},
+                                                                            {90, 72, 90, 78},
+                                                                            {90, 84, 90, 89},
+                                                                            {150, 61, 150, 66},
+                                                                            {150, 72, 150, 78},
+                                                                            {150, 84, 150, 89}}));
 }
 
 }  // namespace

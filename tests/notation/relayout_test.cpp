@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "notation/spacing_table.h"
 #include "tests/notation/test_usul.h"
 
 namespace ritmora {
@@ -10,6 +11,24 @@ namespace {
 using testing::NimSofyan;
 using testing::StrokeRings;
 using testing::UsulWithRight;
+
+TEST(SpacingTable, TellingRowsWithHalvesToEvenAndSpacingByDuration) {
+    const SpacingTable& table = StandardSpacingTable();
+    const std::pair<int, std::array<int, 6>> rows[] = {{1, {0, 0, 0, 0, 0, 0}},
+                                                       {5, {2, 1, 0, 0, 0, 0}},
+                                                       {53, {26, 13, 6, 3, 2, 1}},
+                                                       {62, {31, 16, 8, 4, 2, 1}},
+                                                       {63, {32, 16, 8, 4, 2, 1}}};
+    for (const auto& [level, row] : rows) {
+        for (int m = 0; m < 6; ++m) EXPECT_EQ(table.Entry(level, m), row[m]) << level << " " << m;
+    }
+    EXPECT_EQ(table.Entry(64, 0) + table.Entry(0, 0) + table.Entry(63, 6), 0);
+    // Dotted values take the spacing of their plain value; values without a class take none.
+    for (const auto& [duration, spacing] :
+         std::vector<std::pair<int, int>>{{16, 8}, {28, 8}, {112, 32}, {3, 1}, {5, 0}, {0, 0}}) {
+        EXPECT_EQ(table.SpacingAfter(duration, 63), spacing) << duration;
+    }
+}
 
 TEST(Relayout, NimSofyanWorkedExample) {
     const UsulRecord usul = NimSofyan();
@@ -26,55 +45,41 @@ TEST(Relayout, NimSofyanWorkedExample) {
     EXPECT_EQ(laid.Cell(2).rightDuration, 8);
 }
 
-TEST(Relayout, EmptyUsul) {
+TEST(Relayout, StrokesCarryTheirDataSparesStayAndEverythingElseIsWiped) {
     UsulRecord usul;
-    usul.Cell(10).loudness = 2;
-    usul.Cell(10).syllable = "Düm";
-    usul.Cell(11).separator = 1;
-    EXPECT_EQ(MevcutHalka(usul), 0);
-    EXPECT_EQ(YeniHalka(usul, 63, 0), 0);
-    YeniDizilim(usul, 63, 0);
-    // Wiped: everything on empty cells is dropped; the syllable reads as three NULs.
-    EXPECT_EQ(usul.Cell(10).loudness, 0);
-    EXPECT_EQ(usul.Cell(10).syllable, std::string(3, '\0'));
-    EXPECT_EQ(usul.Cell(11).separator, 0);
-}
-
-TEST(Relayout, StrokesCarryTheirDataAndSparesStay) {
-    UsulRecord usul = UsulWithRight({{3, 16}});
+    usul.Cell(3).leftDuration = 16;  // a left-hand first stroke moves to ring 1 all the same
     usul.Cell(3).loudness = 3;
-    usul.Cell(3).syllable = "Düm";
-    usul.Cell(7).leftDuration = 24;  // a dotted quarter on the left hand
-    usul.Cell(7).syllable = "Tek";
+    usul.Cell(3).syllable = "Tek";
+    usul.Cell(2).separator = 1;       // before the first stroke: nothing to keep it apart from
+    usul.Cell(7).rightDuration = 24;  // a dotted quarter
+    usul.Cell(7).syllable = "Düm";
+    usul.Cell(8).loudness = 2;  // stray data on empty cells
+    usul.Cell(8).syllable = "Ka ";
     usul.Cell(1).spare1 = 7;
     usul.Cell(3).spare2 = 9;
     usul.Cell(9).rightDuration = 8;
     usul.Cell(9).leftDuration = 16;  // both hands: the right hand wins
+    usul.Cell(9).separator = 1;      // on the last stroke: dropped
+    UsulRecord expected;
+    expected.Cell(1) = usul.Cell(3);  // quarter and dotted quarter take 8 empty rings at 63
+    expected.Cell(1).spare1 = 7;
+    expected.Cell(1).spare2 = 0;
+    expected.Cell(3).spare2 = 9;
+    expected.Cell(10).rightDuration = 24;
+    expected.Cell(10).syllable = "Düm";
+    expected.Cell(19).rightDuration = 8;
     YeniDizilim(usul, 63, MevcutHalka(usul));
-    // quarter and dotted quarter both take 8 empty rings at level 63
-    EXPECT_EQ(StrokeRings(usul), (std::vector<int>{1, 10, 19}));
-    EXPECT_EQ(usul.Cell(1).rightDuration, 16);
-    EXPECT_EQ(usul.Cell(1).loudness, 3);
-    EXPECT_EQ(usul.Cell(1).syllable, "Düm");
-    EXPECT_EQ(usul.Cell(10).leftDuration, 24);
-    EXPECT_EQ(usul.Cell(10).rightDuration, 0);
-    EXPECT_EQ(usul.Cell(10).syllable, "Tek");
-    EXPECT_EQ(usul.Cell(19).rightDuration, 8);
-    EXPECT_EQ(usul.Cell(19).leftDuration, 0);
-    EXPECT_EQ(usul.Cell(3).loudness, 0);
-    EXPECT_EQ(usul.Cell(1).spare1, 7);
-    EXPECT_EQ(usul.Cell(3).spare2, 9);
-}
+    EXPECT_EQ(usul, expected);
 
-TEST(Relayout, LeftHandFirstStrokeMovesToRingOne) {
-    UsulRecord usul;
-    usul.Cell(4).leftDuration = 8;
-    usul.Cell(3).separator = 1;  // before the first stroke: nothing to keep it apart from
-    usul.Cell(9).rightDuration = 8;
-    YeniDizilim(usul, 63, MevcutHalka(usul));
-    EXPECT_EQ(StrokeRings(usul), (std::vector<int>{1, 6}));
-    EXPECT_EQ(usul.Cell(1).leftDuration, 8);
-    for (int c = 1; c <= kCellCount; ++c) EXPECT_EQ(usul.Cell(c).separator, 0) << c;
+    UsulRecord empty = expected;
+    for (int ring : {1, 10, 19}) empty.Cell(ring).rightDuration = empty.Cell(ring).leftDuration = 0;
+    EXPECT_EQ(MevcutHalka(empty), 0);
+    EXPECT_EQ(YeniHalka(empty, 63, 0), 0);
+    YeniDizilim(empty, 63, 0);
+    expected = UsulRecord{};
+    expected.Cell(1).spare1 = 7;
+    expected.Cell(3).spare2 = 9;
+    EXPECT_EQ(empty, expected);
 }
 
 TEST(Relayout, SeparatorsMoveWithTheirStrokeOrAreDropped) {
@@ -83,9 +88,9 @@ TEST(Relayout, SeparatorsMoveWithTheirStrokeOrAreDropped) {
     usul.Cell(8).separator = 1;                // in the middle of a gap: lost
     usul.Cell(11).separator = 1;               // after the last stroke: lost
     YeniDizilim(usul, 16, MevcutHalka(usul));  // eighth spacing 1
-    EXPECT_EQ(StrokeRings(usul), (std::vector<int>{1, 3, 5}));
-    EXPECT_EQ(usul.Cell(2).separator, 1);
-    for (int c = 3; c <= kCellCount; ++c) EXPECT_EQ(usul.Cell(c).separator, 0) << c;
+    UsulRecord expected = UsulWithRight({{1, 8}, {3, 8}, {5, 8}});
+    expected.Cell(2).separator = 1;
+    EXPECT_EQ(usul, expected);
 }
 
 TEST(Relayout, UnclassedDurationKeepsItsPlaceWithoutSpacing) {

@@ -22,32 +22,27 @@ TEST(Transforms, DoubleAndHalve) {
     EXPECT_EQ(HalveDurations(usul), TransformResult::Changed);
     EXPECT_EQ(HalveDurations(usul), TransformResult::Changed);
     EXPECT_EQ(usul.Cell(6).leftDuration, 3);  // a dotted thirty-second
-    const UsulRecord before = usul;
-    EXPECT_EQ(HalveDurations(usul), TransformResult::Refused);
-    EXPECT_EQ(usul, before);
-}
-
-TEST(Transforms, Refusals) {
-    for (int whole : {64, 96, 112}) {
-        UsulRecord usul = UsulWithRight({{1, 8}});
-        usul.Cell(20).leftDuration = static_cast<std::uint8_t>(whole);
-        const UsulRecord before = usul;
-        EXPECT_EQ(DoubleDurations(usul), TransformResult::Refused) << whole;
-        EXPECT_EQ(usul, before);
-    }
     UsulRecord dottedHalf = UsulWithRight({{1, 56}});
     EXPECT_EQ(DoubleDurations(dottedHalf), TransformResult::Changed);
     EXPECT_EQ(dottedHalf.Cell(1).rightDuration, 112);
-    EXPECT_EQ(DoubleDurations(dottedHalf), TransformResult::Refused);
+}
 
-    UsulRecord stray = UsulWithRight({{1, 8}, {2, 200}});  // its double would not fit a byte
-    EXPECT_EQ(DoubleDurations(stray), TransformResult::Refused);
-    EXPECT_EQ(stray.Cell(2).rightDuration, 200);
-
-    for (int odd : {1, 2, 3, 7}) {  // a 1 would vanish
-        UsulRecord usul = UsulWithRight({{1, 16}, {5, odd}});
-        EXPECT_EQ(HalveDurations(usul), TransformResult::Refused) << odd;
-        EXPECT_EQ(usul.Cell(1).rightDuration, 16);
+TEST(Transforms, RefusalsChangeNothing) {
+    struct Case {
+        int duration;
+        bool doubling;
+    };
+    // Doubling: wholes and a stray value whose double would not fit a byte; halving: odd values
+    // (a 1 would vanish).
+    for (const Case& c : {Case{64, true}, Case{96, true}, Case{112, true}, Case{200, true},
+                          Case{1, false}, Case{2, false}, Case{3, false}, Case{7, false}}) {
+        UsulRecord usul = UsulWithRight({{1, 16}});
+        usul.Cell(20).leftDuration = static_cast<std::uint8_t>(c.duration);
+        const UsulRecord before = usul;
+        EXPECT_EQ(c.doubling ? DoubleDurations(usul) : HalveDurations(usul),
+                  TransformResult::Refused)
+            << c.duration;
+        EXPECT_EQ(usul, before);
     }
     UsulRecord empty;
     EXPECT_EQ(DoubleDurations(empty), TransformResult::Unchanged);
@@ -71,28 +66,23 @@ TEST(Transforms, NimSofyanSpacingCommands) {
     EXPECT_EQ(StrokeRings(tight), (std::vector<int>{1, 3}));
 }
 
-TEST(Transforms, EmptyUsulSpacingCommands) {
+TEST(Transforms, NothingToMoveInAnEmptyOrAFullUsul) {
     UsulRecord usul;
     EXPECT_EQ(Shorten(usul), TransformResult::Unchanged);
     EXPECT_EQ(Extend(usul), TransformResult::Unchanged);
     usul.Cell(4).loudness = 1;
     EXPECT_EQ(AutoLayout(usul), TransformResult::Changed);  // only wipes the stray loudness
     EXPECT_EQ(usul.Cell(4).loudness, 0);
-}
 
-TEST(Transforms, AllRingsFull) {
-    UsulRecord usul;
     for (int c = 1; c <= kCellCount; ++c) usul.Cell(c).rightDuration = 2;
     usul.Cell(10).separator = 1;
     usul.Cell(180).separator = 1;  // after the last stroke: cleared
-    const UsulRecord before = usul;
+    UsulRecord expected = usul;
+    expected.Cell(180).separator = 0;
     EXPECT_EQ(Extend(usul), TransformResult::Unchanged);
     EXPECT_EQ(Shorten(usul), TransformResult::Unchanged);
     EXPECT_EQ(AutoLayout(usul), TransformResult::Changed);
-    EXPECT_EQ(usul.Cell(10).separator, 1);
-    EXPECT_EQ(usul.Cell(180).separator, 0);
-    usul.Cell(180).separator = 1;
-    EXPECT_EQ(usul, before);
+    EXPECT_EQ(usul, expected);
 }
 
 TEST(Transforms, AutoLayoutNormalisesSeparators) {
@@ -100,20 +90,14 @@ TEST(Transforms, AutoLayoutNormalisesSeparators) {
     usul.Cell(1).separator = 1;   // on a stroke whose next cell is empty: moves to cell 9
     usul.Cell(12).separator = 1;  // mid-gap: moves to cell 18
     usul.Cell(19).separator = 1;  // on the last stroke: cleared
+    UsulRecord expected = UsulWithRight({{1, 16}, {10, 16}, {19, 16}});
+    expected.Cell(9).separator = expected.Cell(18).separator = 1;
+    UsulRecord laid = usul;
     NormaliseSeparators(usul, MevcutHalka(usul));
-    EXPECT_EQ(usul.Cell(1).separator, 0);
-    EXPECT_EQ(usul.Cell(9).separator, 1);
-    EXPECT_EQ(usul.Cell(12).separator, 0);
-    EXPECT_EQ(usul.Cell(18).separator, 1);
-    EXPECT_EQ(usul.Cell(19).separator, 0);
-
-    UsulRecord laid = UsulWithRight({{1, 16}, {10, 16}, {19, 16}});
-    laid.Cell(12).separator = 1;
+    EXPECT_EQ(usul, expected);
+    // Level 63 keeps quarters 9 rings apart, so the layout moves no stroke.
     EXPECT_EQ(AutoLayout(laid), TransformResult::Changed);
-    // Level 63 keeps quarters 9 rings apart; the separator sits just before the third stroke.
-    EXPECT_EQ(StrokeRings(laid), (std::vector<int>{1, 10, 19}));
-    EXPECT_EQ(laid.Cell(18).separator, 1);
-    EXPECT_EQ(laid.Cell(12).separator, 0);
+    EXPECT_EQ(laid, expected);
 }
 
 }  // namespace

@@ -46,6 +46,7 @@ inline std::vector<std::int16_t> ClickTrack(int lengthMs, const std::vector<int>
     return samples;
 }
 
+// Used by the marker accuracy probe in bench/.
 inline bool WriteFile(const std::string& path, const std::vector<unsigned char>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()),

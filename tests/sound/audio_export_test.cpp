@@ -131,33 +131,9 @@ TEST(AudioFormatRules, TheExtensionChoosesTheFormat) {
         {"b.c.mp3", AudioFormat::Mp3},
         {"a.mp3.part", std::nullopt},
         {".mp3", std::nullopt},
-        {"a", std::nullopt},
-    };
-    for (const auto& [name, format] : cases) {
-        EXPECT_EQ(AudioFormatForPath(name), format) << name;
-    }
+        {"a", std::nullopt}};
+    for (const auto& [name, format] : cases) EXPECT_EQ(AudioFormatForPath(name), format) << name;
 }
-
-#ifdef RITMORA_CLI_PATH
-TEST(CliAudio, OutChoosesTheFormatByItsExtension) {
-    if (!std::filesystem::exists(RITMORA_CLI_PATH)) GTEST_SKIP() << "ritmora-cli not built";
-    TempFolder folder;
-    testing::WriteText(folder / "plan.txt", "Birinci 38 2 8 120\r\nSon 38 -3 8 120>60\r\n");
-    const auto mp3 = folder / "plan.mp3";
-    const testing::CliRun plan =
-        testing::RunCli(folder.path(), "render-plan '" + (folder / "plan.txt").string() +
-                                           "' --out '" + mp3.string() + "'");
-    ASSERT_EQ(plan.exitCode, 0) << plan.err;
-    const int endMs = std::stoi(testing::Lines(plan.out).back().substr(6));  // "2 Son <ms>"
-    EXPECT_NEAR(Decode(mp3).samples.size() / 44.1, endMs, 1);
-
-    const testing::CliRun refused =
-        testing::RunCli(folder.path(), "--lang en render-usul 38 --out x.wma");
-    EXPECT_EQ(refused.exitCode, 2);
-    EXPECT_NE(refused.err.find(".mp3"), std::string::npos) << refused.err;
-    EXPECT_FALSE(std::filesystem::exists(folder / "x.wma"));
-}
-#endif
 
 }  // namespace
 }  // namespace ritmora

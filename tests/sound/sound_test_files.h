@@ -6,7 +6,7 @@
 
 #include "library/usul_record.h"
 #include "sound/sample_bank.h"
-#include "sound/wav.h"
+#include "tests/playback/test_wav.h"
 #include "tests/support/test_support.h"
 
 namespace ritmora::test {
@@ -15,42 +15,24 @@ using testing::ReadBytes;
 using testing::TempFolder;
 using testing::WriteBytes;
 
-inline void PutU32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
-
-inline void PutSamples(std::vector<std::uint8_t>& out, const std::vector<std::int16_t>& samples) {
-    for (std::int16_t sample : samples) {
-        out.push_back(static_cast<std::uint8_t>(sample));
-        out.push_back(static_cast<std::uint8_t>(static_cast<std::uint16_t>(sample) >> 8));
-    }
-}
-
-// A canonical mono file (data at offset 36, as the bendir recordings are).
+// A canonical file written independently of the code under test (data at offset 36, as the
+// bendir recordings are).
 inline std::vector<std::uint8_t> CanonicalWav(const std::vector<std::int16_t>& samples,
-                                              std::int16_t channels = 1) {
-    WavHeader header;
-    MakeWavHeader(header, static_cast<std::int32_t>(samples.size()), channels, 44100, 16);
-    const auto headerBytes = EncodeWavHeader(header);
-    std::vector<std::uint8_t> out(headerBytes.begin(), headerBytes.end());
-    PutSamples(out, samples);
-    return out;
+                                              int channels = 1) {
+    return WavBytes(samples, 44100, channels);
 }
 
 // A file with a 44-byte "smpl" chunk before the data and two bytes after it, as the kudüm and
 // def recordings are laid out.
 inline std::vector<std::uint8_t> SamplerChunkWav(const std::vector<std::int16_t>& samples) {
-    const auto canonical = CanonicalWav(samples);
-    std::vector<std::uint8_t> out(canonical.begin(), canonical.begin() + 36);
-    const std::uint32_t riffSize = 36 + 44 + static_cast<std::uint32_t>(samples.size()) * 2 + 2;
+    std::vector<std::uint8_t> out = CanonicalWav(samples);
+    PutLe(out, 0, 2);
+    const std::uint32_t riffSize = static_cast<std::uint32_t>(out.size()) - 8 + 44;
     for (int i = 0; i < 4; ++i) out[4 + i] = static_cast<std::uint8_t>(riffSize >> (8 * i));
-    out.insert(out.end(), {'s', 'm', 'p', 'l'});
-    PutU32(out, 36);
-    out.insert(out.end(), 36, 0);
-    out.insert(out.end(), {'d', 'a', 't', 'a'});
-    PutU32(out, static_cast<std::uint32_t>(samples.size()) * 2);
-    PutSamples(out, samples);
-    out.insert(out.end(), {0, 0});
+    std::vector<std::uint8_t> chunk{'s', 'm', 'p', 'l'};
+    PutLe(chunk, 36, 4);
+    chunk.resize(44, 0);
+    out.insert(out.begin() + 36, chunk.begin(), chunk.end());
     return out;
 }
 
@@ -59,8 +41,7 @@ inline std::vector<std::int16_t> ReadSamples(const std::filesystem::path& path) 
     const auto bytes = ReadBytes(path);
     std::vector<std::int16_t> samples(bytes.size() < 44 ? 0 : (bytes.size() - 44) / 2);
     for (std::size_t i = 0; i < samples.size(); ++i) {
-        const std::size_t at = 44 + 2 * i;
-        samples[i] = static_cast<std::int16_t>(bytes[at] | (bytes[at + 1] << 8));
+        samples[i] = static_cast<std::int16_t>(bytes[44 + 2 * i] | (bytes[45 + 2 * i] << 8));
     }
     return samples;
 }
@@ -73,8 +54,8 @@ inline void WriteImpulseBank(const std::filesystem::path& folder, Instrument ins
         for (bool dum : {true, false}) {
             const std::string name = SampleFileName(instrument, dum, loudness);
             const int digit = name[6] - '0';
-            const auto value = static_cast<std::int16_t>((dum ? 1000 : 100) * digit);
-            WriteBytes(folder / name, CanonicalWav({value}));
+            WriteBytes(folder / name,
+                       CanonicalWav({static_cast<std::int16_t>((dum ? 1000 : 100) * digit)}));
         }
     }
     const std::string kudum = SampleFileName(Instrument::Kudum, true, 3);

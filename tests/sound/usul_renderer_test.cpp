@@ -30,9 +30,6 @@ TEST_F(UsulRendering, EightQuartersAtSixty) {
     EXPECT_TRUE(result.notices.empty());
     EXPECT_EQ(result.schedule.cycleMs, 8000);
     EXPECT_EQ(result.figures.cycleSamples, 352800);
-    EXPECT_EQ(result.figures.samplesPerUnit, 2756);
-    EXPECT_EQ(result.figures.msPerUnit, 62.5f);
-    EXPECT_EQ(result.schedule.strokeCount, 8);
     EXPECT_EQ(result.schedule.strokeEndMs,
               (std::vector<int>{1000, 2000, 3000, 4000, 5000, 6000, 7000, 8000}));
     EXPECT_EQ(result.schedule.markerX, (std::vector<int>{40, 60, 80, 100, 120, 140, 160, 180}));
@@ -45,8 +42,6 @@ TEST_F(UsulRendering, EightQuartersAtSixty) {
     for (std::size_t k = 0; k < 8; ++k) starts.push_back(k * 44097);  // 1, 44098, 88195, ...
     EXPECT_EQ(NonZero(samples), starts);
     EXPECT_EQ(samples[44097], 1500);  // loudness 0: the loud Düm (3000) into silence
-    WavHeader header = DecodeWavHeader(ReadBytes(folder / "Shablon.---"));
-    EXPECT_EQ(header.dataSize, 705600u);
 }
 
 TEST_F(UsulRendering, LoopFillsFiveMinutes) {
@@ -55,10 +50,8 @@ TEST_F(UsulRendering, LoopFillsFiveMinutes) {
     EXPECT_EQ(result.figures.cycles, 37);
     EXPECT_EQ(result.schedule.strokeCount, 296);
     ASSERT_EQ(result.schedule.strokeEndMs.size(), 296u);
-    EXPECT_EQ(result.schedule.strokeEndMs[8], 9000);
     EXPECT_EQ(result.schedule.strokeEndMs[295], 296000);
     EXPECT_EQ(result.schedule.markerX[295], 180);
-    EXPECT_EQ(std::filesystem::file_size(folder / "Shablon.---"), 44u + 352800u * 37 * 2);
     EXPECT_EQ(DecodeWavHeader(ReadBytes(folder / "Shablon.---")).dataSize, 352800u * 37 * 2);
     EXPECT_EQ(ExpectedUsulLength(Quarters(8), {60, 4, Instrument::Bendir, true}).samples,
               352800 * 37);
@@ -69,47 +62,26 @@ TEST_F(UsulRendering, LoopFillsFiveMinutes) {
     EXPECT_EQ(LoopCycles(6615000), 2);  // exactly 150 seconds
 }
 
-TEST_F(UsulRendering, OneStroke) {
-    UsulRecord usul = EmptySlotRecord();
-    usul.Cell(50).leftDuration = 8;
-    usul.Cell(50).loudness = 1;
-    const UsulRenderResult result = Render(usul, {150, 8, Instrument::Bendir, false});
-    ASSERT_TRUE(result.written);
-    EXPECT_EQ(result.schedule.strokeCount, 1);
-    EXPECT_EQ(result.schedule.markerX, std::vector<int>{120});  // 20 x 50 + 20 - 900
-    EXPECT_EQ(result.schedule.markerRow, std::vector<int>{2});
-    EXPECT_EQ(result.schedule.cycleMs, 400);  // 60000 / 150 x 8 / 64 x 8
-    const auto samples = ReadSamples(folder / "Shablon.---");
-    EXPECT_EQ(samples.size(), 17640u);
-    EXPECT_EQ(samples[0], 100);  // soft Tek 400, a quarter of it
-}
-
-TEST_F(UsulRendering, NoBeatsRendersNothing) {
-    UsulRecord usul = EmptySlotRecord();
-    usul.totalDuration = 64;  // a stale total does not count: the cells are empty
-    const UsulRenderResult result = Render(usul, {150, 8, Instrument::Bendir, false});
-    EXPECT_EQ(result.messageIndex, 3);
-    EXPECT_FALSE(result.written);
-    EXPECT_FALSE(std::filesystem::exists(folder / "Shablon.---"));
-}
-
-TEST_F(UsulRendering, SameBytesTwiceAndLoudnessMatters) {
+TEST_F(UsulRendering, SameBytesTwiceWithEveryLoudnessAndRow) {
     UsulRecord usul = Quarters(4);
     usul.Cell(2).rightDuration = 0;
     usul.Cell(2).leftDuration = 16;
     usul.Cell(3).loudness = 2;
     usul.Cell(4).loudness = 1;
-    Render(usul, {97, 8, Instrument::Bendir, false});
+    usul.Cell(50).leftDuration = 8;  // second row
+    usul.Cell(50).loudness = 1;
+    const UsulRenderResult result = Render(usul, {150, 8, Instrument::Bendir, false});
     const auto first = ReadBytes(folder / "Shablon.---");
-    Render(usul, {97, 8, Instrument::Bendir, false});
+    Render(usul, {150, 8, Instrument::Bendir, false});
     EXPECT_EQ(ReadBytes(folder / "Shablon.---"), first);
+    EXPECT_EQ(result.schedule.cycleMs, 3600);  // 72 sixty-fourths of 50 ms at 150 eighths
+    EXPECT_EQ(result.schedule.markerX, (std::vector<int>{40, 60, 80, 100, 120}));  // 50: 1020 - 900
+    EXPECT_EQ(result.schedule.markerRow, (std::vector<int>{1, 1, 1, 1, 2}));
     const auto samples = ReadSamples(folder / "Shablon.---");
-    const auto at = NonZero(samples);
-    ASSERT_GE(at.size(), 4u);
-    EXPECT_EQ(samples[at[0]], 1500);  // loud Düm
-    EXPECT_EQ(samples[at[1]], 150);   // loud Tek 600 / 4
-    EXPECT_EQ(samples[at[2]], 1000);  // medium Düm 2000 / 2
-    EXPECT_EQ(samples[at[3]], 500);   // soft Düm 1000 / 2
+    std::vector<std::int16_t> strokes;
+    for (std::size_t at : NonZero(samples)) strokes.push_back(samples[at]);
+    // Loud Düm 3000 / 2, loud Tek 600 / 4, medium Düm 2000 / 2, soft Düm, soft Tek 400 / 4.
+    EXPECT_EQ(strokes, (std::vector<std::int16_t>{1500, 150, 1000, 500, 100}));
     EXPECT_FALSE(std::filesystem::exists(folder / "~Shablon.---"));
 }
 
@@ -139,13 +111,19 @@ TEST_F(UsulRendering, RejectedSampleFileMixesThePreviousSamples) {
     EXPECT_EQ(samples[at[1]], 750);  // the loud Düm's 3000 laid as a Tek
 }
 
-TEST_F(UsulRendering, AFailedWriteIsReported) {
+TEST_F(UsulRendering, NoBeatsAndAFailedWriteAreReported) {
+    UsulRecord usul = EmptySlotRecord();
+    usul.totalDuration = 64;  // a stale total does not count: the cells are empty
+    const UsulRenderResult none = Render(usul, {150, 8, Instrument::Bendir, false});
+    EXPECT_EQ(none.messageIndex, 3);
+    EXPECT_FALSE(none.written);
+    EXPECT_FALSE(std::filesystem::exists(folder / "Shablon.---"));
+
     test::WriteBytes(folder / "plain", {1});  // a file where the output folder should be
-    const UsulRenderResult result = RenderUsul(Quarters(1), {60, 4, Instrument::Bendir, false},
+    const UsulRenderResult failed = RenderUsul(Quarters(1), {60, 4, Instrument::Bendir, false},
                                                folder.path(), folder / "plain" / "Shablon.---");
-    EXPECT_FALSE(result.written);
-    EXPECT_FALSE(result.writeError.empty());
-    EXPECT_EQ(result.schedule.strokeCount, 1);
+    EXPECT_FALSE(failed.written);
+    EXPECT_FALSE(failed.writeError.empty());
 }
 
 }  // namespace
