@@ -61,12 +61,61 @@ TEST_F(PlanRehearsalTest, PanelsRise165PixelsAndHelpAndTableTakeTurns) {
     EXPECT_TRUE(c.Frame8->isVisible() && c.Frame3->isVisible() && c.But_baskı->isVisible());
 }
 
-// The help panel's text and the example pictures follow the language.
-TEST_F(PlanRehearsalTest, ExamplePicturesAndHelpFollowTheLanguage) {
-    Controls().Text14->setPlainText(ExamplePlanLines().join(u'\n'));
+// Where runs of ink start along rows top..bottom (runs closer than 5 pixels are one word).
+std::vector<int> InkRunStarts(const QImage& image, QRect rows, int ink) {
+    std::vector<int> starts;
+    for (int x = 0, last = -100; x < image.width(); ++x) {
+        bool dark = false;
+        for (int y = std::max(rows.top(), 0); y <= std::min(rows.bottom(), image.height() - 1);
+             ++y) {
+            dark = dark || qGray(image.pixel(x, y)) < ink;
+        }
+        if (dark && x - last > 5) starts.push_back(x);
+        if (dark) last = x;
+    }
+    return starts;
+}
+
+// A header word starts over the line's name and over each of its four numbers. Fixed-pitch
+// fields are solid ink; the header's thin strokes are lighter.
+void ExpectHeaderOverColumns(const QImage& image, QRect header, QRect line) {
+    const std::vector<int> words = InkRunStarts(image, header, 140);
+    std::vector<int> fields = InkRunStarts(image, line, 100);
+    ASSERT_GE(fields.size(), 5u);
+    fields.erase(fields.begin() + 1, fields.end() - 4);
+    for (int field : fields) {
+        EXPECT_TRUE(std::any_of(words.begin(), words.end(),
+                                [field](int word) { return std::abs(word - field) <= 2; }))
+            << "no header word over the field at x " << field;
+    }
+}
+
+// The help panel's text and the example pictures follow the language, and in both the column
+// headers stand over their columns, in the plan panel and in the example picture.
+TEST_F(PlanRehearsalTest, ExamplePicturesAndHelpFollowTheLanguageWithHeadersOverColumns) {
+    const WindowControls& c = Controls();
+    c.Text14->setPlainText(ExamplePlanLines().join(u'\n'));
     const QImage turkish = PictureOf("Frame13Picture");
     EXPECT_GT(ColourCount(turkish), 3);  // text, a selection bar, boxes: not blank
-    TriggerMenu("Mn_Lisanlar");
+    for (const char* language : {"Turkish", "English"}) {
+        SCOPED_TRACE(language);
+        const QRect firstLine = c.Text14->cursorRect(QTextCursor(c.Text14->document()))
+                                    .translated(c.Text14->viewport()->mapTo(c.Frame9, QPoint()));
+        ExpectHeaderOverColumns(c.Frame9->grab().toImage(), c.Label2->geometry(), firstLine);
+        // The picture's text rows, top to bottom: the plan name, the header, the first line.
+        const QImage picture = PictureOf("Frame14Picture").convertToFormat(QImage::Format_RGB32);
+        std::vector<int> rows;
+        for (int y = 0; y < picture.height() && rows.size() < 6; ++y) {
+            bool dark = false;
+            for (int x = 0; x < picture.width(); ++x)
+                dark = dark || qGray(picture.pixel(x, y)) < 100;
+            if (dark == (rows.size() % 2 == 0)) rows.push_back(y);
+        }
+        ASSERT_EQ(rows.size(), 6u);
+        ExpectHeaderOverColumns(picture, QRect(0, rows[2], 1, rows[3] - rows[2]),
+                                QRect(0, rows[4], 1, rows[5] - rows[4]));
+        if (std::string_view(language) == "Turkish") TriggerMenu("Mn_Lisanlar");
+    }
     EXPECT_NE(PictureOf("Frame13Picture"), turkish);
     EXPECT_TRUE(Controls().Text1->toPlainText().startsWith(QStringLiteral("Beat information")));
 }
