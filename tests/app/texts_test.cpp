@@ -45,10 +45,6 @@ TEST(MessageTable, EachNumberSaysItsOwnThingInBothLanguages) {
 
 TEST(MessageTable, EntriesAreFilledAsTheWindowExpects) {
     for (Language language : kBoth) {
-        for (int index = -1; index <= 51; ++index) {
-            const bool filled = index >= 1 && index <= 39 && index != 11 && index != 12;
-            EXPECT_EQ(MessageText(language, index).empty(), !filled) << index;
-        }
         // Plan line messages end ready for the line number.
         for (int index = 28; index <= 39; ++index) {
             const std::string& text = MessageText(language, index);

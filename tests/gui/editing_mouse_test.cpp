@@ -16,7 +16,7 @@ TEST_F(EditingMouseTest, PressesEditTheRingAndHandUnderThemOnceAnUsulIsLoaded) {
     EXPECT_EQ(LastMessage(), Message(message::kLoadAnUsulFirst));
     EXPECT_TRUE(Cell(1).IsEmpty());
     LoadEmptyUserSlot();
-    EnsureRows(2);
+    ChangeCell(90, [](StrokeCell& cell) { cell.leftDuration = 2; });  // a second row
     ChangeCell(1, [](StrokeCell& cell) {
         cell.rightDuration = 2;
         cell.leftDuration = 16;

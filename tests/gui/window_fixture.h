@@ -130,10 +130,6 @@ class WindowFixture : public ::testing::Test {
             return TransformResult::Changed;
         });
     }
-    // Gives the picture `rows` rows: a left-hand stroke in the last ring of row `rows`.
-    void EnsureRows(int rows) {
-        ChangeCell(kRingsPerRow * rows, [](StrokeCell& cell) { cell.leftDuration = 2; });
-    }
     void LoadEmptyUserSlot() {
         LoadSlot(201);
         ASSERT_TRUE(StrokeRings().empty());

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "qt_wait.h"
+#include <QTest>
 
 namespace ritmora {
 namespace {
 
-using test::WaitUntil;
+using QTest::qWaitFor;
 
 TEST(TimerBank, FamiliesNeverShareIdentifiers) {
     TimerBank bank;
@@ -23,7 +23,7 @@ TEST(TimerBank, FamiliesNeverShareIdentifiers) {
     bank.Arm(TimerFamily::Marker, 1, 30, [&] { fired.push_back("marker 1"); });
     EXPECT_EQ(bank.ArmedCount(TimerFamily::Marker), 2);
     EXPECT_TRUE(bank.IsArmed(TimerFamily::UsulEnd, 1001));
-    ASSERT_TRUE(WaitUntil([&] { return fired.size() == 5; }, 5000));
+    ASSERT_TRUE(qWaitFor([&] { return fired.size() == 5; }, 5000));
     EXPECT_EQ(fired, (std::vector<std::string>{"marker 1001", "passage 1", "marker 1", "usul end",
                                                "plan end"}));
     EXPECT_EQ(bank.ArmedCount(TimerFamily::Marker), 0);
@@ -39,7 +39,7 @@ TEST(TimerBank, ManyMarkerTimersFireInOrderBesideTheEndTimer) {
     }
     bank.Arm(TimerFamily::UsulEnd, 1001, 200, [&] { ended = true; });
     EXPECT_EQ(bank.ArmedCount(TimerFamily::Marker), 1200);
-    ASSERT_TRUE(WaitUntil([&] { return ended; }, 10000));
+    ASSERT_TRUE(qWaitFor([&] { return ended; }, 10000));
     ASSERT_EQ(fired.size(), 1200u);
     for (std::size_t i = 1; i < fired.size(); ++i) {
         EXPECT_LE(fired[i - 1] / 10, fired[i] / 10) << "timers due earlier fire first";
@@ -51,7 +51,7 @@ TEST(TimerBank, ManyMarkerTimersFireInOrderBesideTheEndTimer) {
 bool AllDueHaveFired(TimerBank& bank, int afterMs) {
     bool sentinel = false;
     bank.Arm(TimerFamily::UsulEnd, 999, afterMs, [&] { sentinel = true; });
-    return WaitUntil([&] { return sentinel; }, 5000);
+    return qWaitFor([&] { return sentinel; }, 5000);
 }
 
 TEST(TimerBank, KillingIsPreciseAndHarmless) {
@@ -84,7 +84,7 @@ TEST(TimerBank, ReArmingReplacesAndAFiredTimerIsGoneBeforeItsCallback) {
         EXPECT_FALSE(bank.IsArmed(TimerFamily::PlanEnd, 1));
         if (second < 3) bank.Arm(TimerFamily::PlanEnd, 1, 5, [&] { ++second; });
     });
-    ASSERT_TRUE(WaitUntil([&] { return second == 2; }, 5000));
+    ASSERT_TRUE(qWaitFor([&] { return second == 2; }, 5000));
     EXPECT_EQ(first, 0) << "the replaced timer never fires";
     EXPECT_FALSE(bank.IsArmed(TimerFamily::PlanEnd, 1));
 }

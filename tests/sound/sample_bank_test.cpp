@@ -9,10 +9,10 @@
 namespace ritmora {
 namespace {
 
-using test::CanonicalWav;
 using test::ReadBytes;
 using test::ReadSamples;
 using test::TempFolder;
+using test::WavBytes;
 using test::WriteBytes;
 
 TEST(SampleFileName, NamesInstrumentStrokeAndLevel) {
@@ -24,7 +24,7 @@ TEST(SampleFileName, NamesInstrumentStrokeAndLevel) {
 
 TEST(MakeSofterSample, ScalesWithHalvesToEvenAndDropsChunksBeforeTheData) {
     TempFolder folder;
-    WriteBytes(folder / "src.---", CanonicalWav({1001, 5, -1001, 32767, -32768}));
+    WriteBytes(folder / "src.---", WavBytes({1001, 5, -1001, 32767, -32768}));
     ASSERT_EQ(MakeSofterSample(folder / "src.---", folder / "m.---", 0.6f),
               SofterSampleStatus::Written);
     EXPECT_EQ(ReadSamples(folder / "m.---"),
@@ -49,7 +49,7 @@ TEST(MakeSofterSample, RejectsFilesWithoutDataAndReportsAFailedWrite) {
     EXPECT_EQ(MakeSofterSample(folder / "absent.---", folder / "t.---", 0.5f),
               SofterSampleStatus::NotRecognized);
     EXPECT_FALSE(std::filesystem::exists(folder / "t.---"));
-    WriteBytes(folder / "src.---", CanonicalWav({1}));
+    WriteBytes(folder / "src.---", WavBytes({1}));
     EXPECT_EQ(MakeSofterSample(folder / "src.---", folder / "no" / "such" / "t.---", 0.5f),
               SofterSampleStatus::WriteError);
 }

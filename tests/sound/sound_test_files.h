@@ -1,5 +1,6 @@
 #pragma once
-// Tiny synthetic sample files for the sound tests.
+// Tiny synthetic sample files for the sound tests (canonical ones from WavBytes, written
+// independently of the code under test).
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -15,17 +16,10 @@ using testing::ReadBytes;
 using testing::TempFolder;
 using testing::WriteBytes;
 
-// A canonical file written independently of the code under test (data at offset 36, as the
-// bendir recordings are).
-inline std::vector<std::uint8_t> CanonicalWav(const std::vector<std::int16_t>& samples,
-                                              int channels = 1) {
-    return WavBytes(samples, 44100, channels);
-}
-
 // A file with a 44-byte "smpl" chunk before the data and two bytes after it, as the kudüm and
 // def recordings are laid out.
 inline std::vector<std::uint8_t> SamplerChunkWav(const std::vector<std::int16_t>& samples) {
-    std::vector<std::uint8_t> out = CanonicalWav(samples);
+    std::vector<std::uint8_t> out = WavBytes(samples);
     PutLe(out, 0, 2);
     const std::uint32_t riffSize = static_cast<std::uint32_t>(out.size()) - 8 + 44;
     for (int i = 0; i < 4; ++i) out[4 + i] = static_cast<std::uint8_t>(riffSize >> (8 * i));
@@ -55,11 +49,11 @@ inline void WriteImpulseBank(const std::filesystem::path& folder, Instrument ins
             const std::string name = SampleFileName(instrument, dum, loudness);
             const int digit = name[6] - '0';
             WriteBytes(folder / name,
-                       CanonicalWav({static_cast<std::int16_t>((dum ? 1000 : 100) * digit)}));
+                       WavBytes({static_cast<std::int16_t>((dum ? 1000 : 100) * digit)}));
         }
     }
     const std::string kudum = SampleFileName(Instrument::Kudum, true, 3);
-    if (!std::filesystem::exists(folder / kudum)) WriteBytes(folder / kudum, CanonicalWav({0}));
+    if (!std::filesystem::exists(folder / kudum)) WriteBytes(folder / kudum, WavBytes({0}));
 }
 
 // The 0-based indexes of the non-zero samples.

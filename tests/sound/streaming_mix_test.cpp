@@ -13,7 +13,7 @@ TEST(StreamingMix, HandsOnWhatOneWholeBufferWouldHold) {
     for (std::size_t i = 0; i < stroke.size(); ++i) {
         stroke[i] = static_cast<std::int16_t>(static_cast<int>(i * 7919 % 20001) - 10000);
     }
-    test::WriteBytes(folder / "stroke.---", test::CanonicalWav(stroke));
+    test::WriteBytes(folder / "stroke.---", test::WavBytes(stroke));
     WavReader reader;
     ASSERT_EQ(reader.ReadWav(folder / "stroke.---"), "");
 

@@ -6,9 +6,9 @@
 namespace ritmora {
 namespace {
 
-using test::CanonicalWav;
 using test::SamplerChunkWav;
 using test::TempFolder;
+using test::WavBytes;
 using test::WriteBytes;
 
 TEST(MakeWavHeader, MatchesTheCanonicalHeaderByteForByte) {
@@ -16,7 +16,7 @@ TEST(MakeWavHeader, MatchesTheCanonicalHeaderByteForByte) {
         WavHeader header;
         MakeWavHeader(header, frames, 1, 44100, 16);
         const auto bytes = EncodeWavHeader(header);
-        const auto expected = CanonicalWav(std::vector<std::int16_t>(frames));
+        const auto expected = WavBytes(std::vector<std::int16_t>(frames));
         EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), expected.begin())) << frames;
         EXPECT_EQ(DecodeWavHeader(bytes), header);
     }
@@ -57,10 +57,10 @@ TEST(OverlayStroke, CutsAtTheEndAndLeavesTheRest) {
 
 TEST(ReadWav, FindsTheDataChunkInEveryLayout) {
     TempFolder folder;
-    auto canonical = CanonicalWav({6, 8});
+    auto canonical = WavBytes({6, 8});
     canonical[36] = 'D';  // letter case is ignored
     canonical[38] = 'T';
-    auto shortFile = CanonicalWav({4, 6, 8, 10});
+    auto shortFile = WavBytes({4, 6, 8, 10});
     shortFile.resize(shortFile.size() - 3);  // the last sample and a half are gone: silence
     const std::pair<std::vector<std::uint8_t>, std::vector<std::int16_t>> cases[] = {
         {SamplerChunkWav({10, -12, 14}), {10, -12, 14}},  // samples from byte position 89
@@ -83,7 +83,7 @@ TEST(ReadWav, FindsTheDataChunkInEveryLayout) {
 
 TEST(ReadWav, FailuresKeepTheLastGoodSamples) {
     TempFolder folder;
-    auto noBlockAlign = CanonicalWav({9, 9});
+    auto noBlockAlign = WavBytes({9, 9});
     noBlockAlign[32] = 0;                     // a header that cannot say how long a frame is
     std::vector<std::uint8_t> late(1100, 0);  // "data" only after byte position 1000
     std::copy_n("data", 4, late.begin() + 1001);
@@ -92,10 +92,10 @@ TEST(ReadWav, FailuresKeepTheLastGoodSamples) {
         {std::vector<std::uint8_t>(2000, 'x'), kFormatNotRecognized},
         {late, kFormatNotRecognized},
         {noBlockAlign, kFormatNotRecognized},
-        {CanonicalWav({9, 9, 9}, 3), kChannelCountUnreadable},
+        {WavBytes({9, 9, 9}, 44100, 3), kChannelCountUnreadable},
     };
     WavReader reader;
-    WriteBytes(folder / "good.---", CanonicalWav({1, 2, 3}));
+    WriteBytes(folder / "good.---", WavBytes({1, 2, 3}));
     ASSERT_EQ(reader.ReadWav(folder / "good.---"), "");
     EXPECT_EQ(reader.ReadWav(folder / "missing.---"), kFormatNotRecognized);
     EXPECT_FALSE(std::filesystem::exists(folder / "missing.---"));
@@ -106,7 +106,7 @@ TEST(ReadWav, FailuresKeepTheLastGoodSamples) {
         ASSERT_EQ(reader.CurrentSamples().size(), 3u);
         EXPECT_EQ(reader.CurrentSamples()[2], 3);
     }
-    WriteBytes(folder / "stereo.---", CanonicalWav({7, 7, 7, 7}, 2));
+    WriteBytes(folder / "stereo.---", WavBytes({7, 7, 7, 7}, 44100, 2));
     EXPECT_EQ(reader.ReadWav(folder / "stereo.---"), "");
     EXPECT_EQ(reader.CurrentWavHeader().channels, 2);
 }
