@@ -72,7 +72,9 @@ TEST(Relayout, StrokesCarryTheirDataSparesStayAndEverythingElseIsWiped) {
     EXPECT_EQ(usul, expected);
 
     UsulRecord empty = expected;
-    for (int ring : {1, 10, 19}) empty.Cell(ring).rightDuration = empty.Cell(ring).leftDuration = 0;
+    for (int ring : {10, 19}) empty.Cell(ring).rightDuration = empty.Cell(ring).leftDuration = 0;
+    EXPECT_EQ(MevcutHalka(empty), 1);  // a stroke in ring 1 alone
+    empty.Cell(1).rightDuration = empty.Cell(1).leftDuration = 0;
     EXPECT_EQ(MevcutHalka(empty), 0);
     EXPECT_EQ(YeniHalka(empty, 63, 0), 0);
     YeniDizilim(empty, 63, 0);

@@ -68,14 +68,14 @@ TEST_F(UsulRendering, SameBytesTwiceWithEveryLoudnessAndRow) {
     usul.Cell(2).leftDuration = 16;
     usul.Cell(3).loudness = 2;
     usul.Cell(4).loudness = 1;
-    usul.Cell(50).leftDuration = 8;  // second row
-    usul.Cell(50).loudness = 1;
+    usul.Cell(90).leftDuration = 8;  // the last ring of the second row
+    usul.Cell(90).loudness = 1;
     const UsulRenderResult result = Render(usul, {150, 8, Instrument::Bendir, false});
     const auto first = ReadBytes(folder / "Shablon.---");
     Render(usul, {150, 8, Instrument::Bendir, false});
     EXPECT_EQ(ReadBytes(folder / "Shablon.---"), first);
     EXPECT_EQ(result.schedule.cycleMs, 3600);  // 72 sixty-fourths of 50 ms at 150 eighths
-    EXPECT_EQ(result.schedule.markerX, (std::vector<int>{40, 60, 80, 100, 120}));  // 50: 1020 - 900
+    EXPECT_EQ(result.schedule.markerX, (std::vector<int>{40, 60, 80, 100, 920}));  // 90: 1820 - 900
     EXPECT_EQ(result.schedule.markerRow, (std::vector<int>{1, 1, 1, 1, 2}));
     const auto samples = ReadSamples(folder / "Shablon.---");
     std::vector<std::int16_t> strokes;
