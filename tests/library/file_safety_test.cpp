@@ -60,8 +60,18 @@ TEST(ReplacingFile, NeverWritesThroughALinkNorReplacesAFolder) {
     EXPECT_NE(ReplaceFileContent(folder / "empty", Bytes("new")), "");
     EXPECT_TRUE(fs::is_directory(folder / "empty"));
     EXPECT_EQ(folder.FileCount(), 0);  // and no temporary file is left
-#ifndef _WIN32
+    // A name in use is never created anew, and a new file never replaces one that appeared.
     WriteText(folder / "victim", "keep");
+    {
+        std::error_code error;
+        EXPECT_FALSE(NativeFile::CreateNew(folder / "victim", error).IsOpen());
+        ReplacingFile late(folder / "victim");
+        late.Write(Bytes("new"));
+        EXPECT_FALSE(late.CommitNew());
+    }
+    EXPECT_EQ(ReadText(folder / "victim"), "keep");
+    EXPECT_EQ(folder.FileCount(), 1);
+#ifndef _WIN32
     fs::create_symlink(folder / "victim", folder / "link");
     fs::create_symlink(folder / "nowhere", folder / "dangling");
     // Exclusive creation refuses every name in use, a dangling link included.

@@ -69,6 +69,7 @@ TEST(DataFolderLock, ALiveHolderIsNamedAndOnlyTheCommandLineIsWaitedFor) {
     ASSERT_EQ(editor.TryAcquire(), Outcome::Acquired);
     EXPECT_EQ(run.Acquire(std::chrono::seconds(30)), Outcome::HeldByEditor);  // not waited for
     editor.Release();
+    EXPECT_EQ(ReadText(folder / DataFolderLock::kFileName), "");  // names no holder any more
 
     ASSERT_EQ(run.TryAcquire(), Outcome::Acquired);
     EXPECT_EQ(editor.TryAcquire(), Outcome::HeldByCommandLine);
