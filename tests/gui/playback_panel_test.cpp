@@ -90,7 +90,13 @@ TEST_F(UsulPlayback, StopBeforeTheFirstMoveAndTheEndOfTheFileLeaveThePictureClea
     SetBpm(250);
     Click("But_Baslat");
     const UsulSchedule& schedule = panel->Schedule();
-    // A server that falls behind (here: held) still has the rest to play: the end waits for it.
+    // A server that falls behind (here: held once playing) still has the rest to play: the end
+    // waits for it.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return panel->Timers().IsArmed(TimerFamily::UsulEnd, PlaybackPanel::kUsulEndTimerId);
+        },
+        5000));
     panel->AudioPlayer().Pause();
     QTest::qWait(static_cast<int>(schedule.playDurationMs) + 300);
     EXPECT_TRUE(panel->IsPlaying());
