@@ -67,15 +67,5 @@ TEST(MessageTable, EntriesAreFilledAsTheWindowExpects) {
     }
 }
 
-TEST(Captions, ByControlNameAndLanguage) {
-    // The language menu offers the other language; indexed and dotted names are distinct keys.
-    EXPECT_EQ(CaptionText(Language::Turkish, "Mn_Lisanlar"), "English");
-    EXPECT_EQ(CaptionText(Language::English, "Mn_Lisanlar"), "Turkce");
-    EXPECT_EQ(CaptionText(Language::English, "Option1(3)"), "Tambourine");
-    EXPECT_EQ(CaptionText(Language::Turkish, "Command1.continue"), "Devam");
-    EXPECT_EQ(CaptionText(Language::English, "No_such_control"), "");
-    EXPECT_EQ(ApplicationTitle(Language::Turkish), "Ritmora editörü");
-}
-
 }  // namespace
 }  // namespace ritmora

@@ -4,8 +4,8 @@
 #include <QImage>
 
 #include "library/usul_record.h"
-#include "notation/qt/glyph_sheet.h"
 #include "notation/geometry.h"
+#include "notation/qt/glyph_sheet.h"
 #include "tests/support/test_support.h"
 
 namespace ritmora::testing {
@@ -27,6 +27,14 @@ inline QColor RingEdge(const QImage& image, int row, int column, int dx = 0, int
 inline bool IsWhite(const QColor& colour) { return colour == QColor(255, 255, 255); }
 inline bool IsGrey(const QColor& colour) { return colour == QColor(200, 200, 200); }
 inline bool IsDark(const QColor& colour) { return colour.lightness() < 128; }
+inline bool AnyDark(const QImage& image, QRect area) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (IsDark(image.pixelColor(x, y))) return true;
+        }
+    }
+    return false;
+}
 
 // One glyph sheet for the whole test program: drawing it is not free.
 inline const GlyphSheet& Glyphs() {

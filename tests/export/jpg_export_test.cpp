@@ -14,6 +14,7 @@
 namespace ritmora {
 namespace {
 
+using testing::AnyDark;
 using testing::Glyphs;
 using testing::IsDark;
 using testing::IsGrey;
@@ -25,15 +26,6 @@ using testing::UsulOfRings;
 
 QImage Picture(const UsulRecord& usul) {
     return DrawNotationPicture(usul, Glyphs(), Language::Turkish);
-}
-
-bool AnyDark(const QImage& image, QRect area) {
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (IsDark(image.pixelColor(x, y))) return true;
-        }
-    }
-    return false;
 }
 
 TEST(JpgExport, OneRowPictureHasTitleNotationWithoutRingsAndMinimumWidthAtQuality85) {
@@ -70,21 +62,6 @@ TEST(JpgExport, OneRowPictureHasTitleNotationWithoutRingsAndMinimumWidthAtQualit
     const auto bytes = ReadBytes(result.file);
     EXPECT_TRUE(QByteArray(reinterpret_cast<const char*>(bytes.data()),
                            static_cast<qsizetype>(bytes.size())) == expected);
-}
-
-TEST(JpgExport, TurkishNameIsFoldedInTheFileAndKeptInTheTitle) {
-    TempFolder folder;
-    const UsulRecord usul = UsulOfRings(8, 4, 4);
-    const QImage screen = Picture(usul);
-    const JpgExportResult turkish =
-        ExportJpg(screen, usul, QStringLiteral("Çiftesofya"), folder.path());
-    ASSERT_TRUE(turkish.Written());
-    EXPECT_TRUE(std::filesystem::exists(folder.path() / "4-4  Ciftesofya.jpg"));
-    // The title keeps the cedilla: the canvas differs from one titled with a plain C.
-    EXPECT_NE(turkish.canvas,
-              ComposeJpgPicture(screen, turkish.layout, QStringLiteral("4 / 4        Ciftesofya")));
-    EXPECT_EQ(turkish.canvas,
-              ComposeJpgPicture(screen, turkish.layout, QStringLiteral("4 / 4        Çiftesofya")));
 }
 
 TEST(JpgExport, ReplacesWholeIntoAMissingFolderOrTheChosenFile) {

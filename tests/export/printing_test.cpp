@@ -13,6 +13,7 @@
 namespace ritmora {
 namespace {
 
+using testing::AnyDark;
 using testing::Glyphs;
 using testing::IsDark;
 using testing::IsGrey;
@@ -37,15 +38,6 @@ QImage PageAt96Dpi(int rings, int pageWidth) {
     return page;
 }
 
-bool AnyDark(const QImage& image, QRect area) {
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (IsDark(image.pixelColor(x, y))) return true;
-        }
-    }
-    return false;
-}
-
 TEST(PrintPage, OneRowIsCopiedUnscaledBelowTheTitle) {
     const QImage page = PageAt96Dpi(5, 760);
     const int top = 33;
@@ -59,16 +51,6 @@ TEST(PrintPage, OneRowIsCopiedUnscaledBelowTheTitle) {
     EXPECT_TRUE(AnyDark(page, QRect(40, 20, 160, top - 20)));
     EXPECT_FALSE(AnyDark(page, QRect(0, 0, 760, 20)));
     EXPECT_FALSE(AnyDark(page, QRect(0, 0, 40, top)));
-}
-
-TEST(PrintPage, SeveralRowsAreStretchedToThePageWidth) {
-    const QImage page = PageAt96Dpi(60, 1928);  // twice the picture's width
-    const int top = 33;
-    // The row divider (x 0..960 at y 149 and 150) now spans 1920 pixels; heights stay.
-    EXPECT_TRUE(IsDark(page.pixelColor(1915, top + 149)));
-    EXPECT_TRUE(IsDark(page.pixelColor(1915, top + 150)));
-    EXPECT_TRUE(IsWhite(page.pixelColor(1915, top + 152)));
-    EXPECT_TRUE(IsDark(page.pixelColor(60, top + 150 + 60)));  // second row's upper line
 }
 
 TEST(PrintToPdf, WritesOnePageLeavesTheScreenPictureGreyAndPrintsNothingForNoBeats) {

@@ -90,8 +90,7 @@ TEST_F(UsulPlayback, StopBeforeTheFirstMoveAndTheEndOfTheFileLeaveThePictureClea
     SetBpm(250);
     Click("But_Baslat");
     const UsulSchedule& schedule = panel->Schedule();
-    // A server that falls behind (here: held once playing) still has the rest to play: the end
-    // waits for it.
+    // A server that falls behind (held once playing) still has the rest to play: the end waits.
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
             return panel->Timers().IsArmed(TimerFamily::UsulEnd, PlaybackPanel::kUsulEndTimerId);

@@ -48,17 +48,6 @@ TEST_F(WindowStart, TheUsulIsDrawnAsThePainterDrawsItWithTheLanguagesLetters) {
     EXPECT_EQ(Picture().convertToFormat(QImage::Format_RGB32), drawn({"F", "M", "P"}));
 }
 
-TEST_F(WindowStart, RowsSetTheHeightAndTopOfThePictureAboveTheBand) {
-    const int innerHeight = Window().InnerHeight();
-    for (const auto& [slot, rows] : {std::pair{158, 4}, std::pair{1, 1}}) {
-        LoadSlot(slot);  // slot 158's last stroke stands in ring 180
-        EXPECT_EQ(Controls().Picture1->geometry(),
-                  QRect(26, NotationPictureTop(innerHeight, rows), 964, 150 * rows));
-        EXPECT_LE(Controls().Picture1->geometry().bottom(), innerHeight - 100);
-        EXPECT_GE(Controls().Picture1->y(), 0);
-    }
-}
-
 // The status compares the boxes' total with the sum of the durations; a zero denominator keeps
 // the last total.
 TEST_F(WindowStart, TimeSignatureBoxesSetTheExpectedTotalAndTheStatus) {

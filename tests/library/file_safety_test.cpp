@@ -60,7 +60,7 @@ TEST(ReplacingFile, NeverWritesThroughALinkNorReplacesAFolder) {
     EXPECT_NE(ReplaceFileContent(folder / "empty", Bytes("new")), "");
     EXPECT_TRUE(fs::is_directory(folder / "empty"));
     EXPECT_EQ(folder.FileCount(), 0);  // and no temporary file is left
-    // A name in use is never created anew, and a new file never replaces one that appeared.
+    // No name in use (a file, a link, a dangling link) is created anew or taken by CommitNew.
     WriteText(folder / "victim", "keep");
     {
         std::error_code error;
@@ -74,7 +74,6 @@ TEST(ReplacingFile, NeverWritesThroughALinkNorReplacesAFolder) {
 #ifndef _WIN32
     fs::create_symlink(folder / "victim", folder / "link");
     fs::create_symlink(folder / "nowhere", folder / "dangling");
-    // Exclusive creation refuses every name in use, a dangling link included.
     for (const char* name : {"link", "dangling"}) {
         std::error_code error;
         EXPECT_FALSE(NativeFile::CreateNew(folder / name, error).IsOpen()) << name;

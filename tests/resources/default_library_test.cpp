@@ -147,6 +147,154 @@ TEST(DefaultLibrary, EveryUsulIsWidelyLaidOutAndTiedToItsPlainForm) {
     }
 }
 
+// Written by hand from the usul reference notes, not from the library source: Stroke:duration
+// (strength) in sixty-fourths; "|" marks parts; a bare word is that pattern; no strength where
+// the notes give none. musemmen-v is the library's own form; ...-at-16/-at-8 are other mertebes.
+const std::map<std::string, std::string> kPatterns = {
+    {"nim-sofyan", "Düm:8(3) Tek:8(2)"},
+    {"semai", "Düm:8(3) Tek:8(2) Tek:8(1)"},
+    {"sofyan", "Düm:16(3) Te:8(2) Ke:8(1)"},
+    {"turk-aksagi", "Düm:16(3) Tek:16(2) Tek:8(1)"},
+    {"yuruk-semai", "Düm:8(3) Tek:8(2) Tek:8(1) Düm:8(1) Tek:16(2)"},
+    {"bilesik-nim-sofyan", "Düm:8 Tek:8 | Düm:8 Tek:8 | Düm:8 Tek:8"},
+    {"devr-i-hindi", "Düm:8(3) Tek:8(2) Tek:8(1) | Düm:16(3) Tek:16(1)"},
+    {"devr-i-turan", "Düm:16(3) Tek:16(1) Tek:24(2)"},
+    {"duyek", "Düm:8(2) Tek:16(3) Tek:8(1) | Düm:16(3) Tek:16(1)"},
+    {"musemmen", "Düm:8(3) Tek:8(2) Tek:8(1) | Düm:16(3) Tek:16(2) Tek:8(1)"},
+    {"musemmen-v", "Düm:8(0) Tek:8(0) Kâ:8(0) Tek:8(0) Kâ:8(0) Tek:8(0) Kâ:8(0) Te:4(0) Ke:4(0)"},
+    {"aksak", "Düm:16(3) Te:8(2) Ke:8(1) | Düm:16(3) Tek:16(2) Tek:8(1)"},
+    {"evfer", "Düm:16(3) Te:8(2) Ke:8(1) | Düm:16(3) Tek:8(1) Tek:16(2)"},
+    {"raks-aksagi", "Düm:16(3) Tek:24(2) | Düm:16(3) Tek:16(1)"},
+    {"oynak", "Düm:8(3) Tek:8(2) Tek:8(1) | Düm:16(3) Tek:16(2) Tek:16(1)"},
+    {"curcuna", "Düm:8(3) Te:4(1) Kâ:8(2) | Düm:8(3) Tek:8(2) Tek:4(1)"},
+    {"aksak-semai", "Düm:16(3) Tek:8(1) Tek:16(2) | Düm:16(3) Tek:16(2) Tek:8(1)"},
+    {"aksak-semai-at-16", "Düm:8(3) Tek:4(1) Tek:8(2) | Düm:8(3) Tek:8(2) Tek:4(1)"},
+    {"agir-aksak-semai-evferi-at-8", "Düm:16(3) Tek:8(1) Tek:16(2) | Düm:16(3) Tek:8(1) Tek:16(2)"},
+    {"sarki-devr-i-revani-1",
+     "Düm:8(3) Tek:8(2) Tek:8(1) | Düm:16(3) Tek:16(1) | Düm:16(3) Te:8(2) Ke:8(1) | Tek:16(1)"},
+    {"sarki-devr-i-revani-2",
+     "Düm:8(3) Tek:8(2) Tek:8(1) | Düm:8(2) Tek:16(3) Tek:8(1) Düm:16(3) Tek:16(1) | Tek:16(1)"},
+    {"sarki-devr-i-revani-3",
+     "Düm:16(3) Tek:16(2) Tek:16(1) | Düm:8(2) Tek:16(3) Tek:8(1) Düm:16(3) Tek:16(1) | Düm:8(2) "
+     "Tek:16(3) Tek:8(1) Düm:16(3) Tek:16(1) | Tek:32(1)"},
+    {"bektasi-raksani-1",
+     "Düm:16(3) Tek:16(2) Tek:8(1) | Düm:16(3) Tek:8(1) Tek:16(2) | Düm:16(3) Tek:16(2) Tek:8(1)"},
+    {"bektasi-raksani-2",
+     "Düm:16(3) Tek:8(1) Tek:16(2) | Düm:16(3) Tek:8(1) Tek:16(2) | Düm:16(3) Tek:16(2) Tek:8(1)"},
+    {"fer", "sofyan | sofyan | sofyan | sofyan"},
+    {"devr-i-kebir-eski", "yuruk-semai | sofyan | sofyan | yuruk-semai | sofyan | sofyan"},
+    {"devr-i-kebir-yeni", "yuruk-semai | sofyan | yuruk-semai | sofyan | sofyan | sofyan"},
+    {"remel", "sofyan | yuruk-semai | sofyan | yuruk-semai | sofyan | sofyan"},
+};
+
+// The sourced and partly sourced slots: the pattern they follow, "*k" with every duration times k.
+const std::map<int, std::string> kSourcedSlots = {{1, "nim-sofyan"},
+                                                  {2, "nim-sofyan*2"},
+                                                  {3, "nim-sofyan*4"},
+                                                  {4, "semai"},
+                                                  {5, "semai*2"},
+                                                  {6, "semai*4"},
+                                                  {9, "sofyan"},
+                                                  {10, "sofyan*2"},
+                                                  {12, "turk-aksagi"},
+                                                  {13, "turk-aksagi*2"},
+                                                  {18, "yuruk-semai"},
+                                                  {19, "yuruk-semai*2"},
+                                                  {20, "yuruk-semai*4"},
+                                                  {23, "bilesik-nim-sofyan"},
+                                                  {24, "devr-i-hindi"},
+                                                  {25, "devr-i-hindi*2"},
+                                                  {28, "devr-i-turan"},
+                                                  {32, "duyek"},
+                                                  {36, "musemmen"},
+                                                  {37, "musemmen-v"},
+                                                  {38, "aksak"},
+                                                  {43, "aksak*2"},
+                                                  {46, "evfer"},
+                                                  {47, "evfer*2"},
+                                                  {50, "raks-aksagi"},
+                                                  {53, "oynak"},
+                                                  {58, "curcuna"},
+                                                  {59, "aksak-semai-at-16"},
+                                                  {61, "curcuna*2"},
+                                                  {62, "aksak-semai"},
+                                                  {64, "agir-aksak-semai-evferi-at-8"},
+                                                  {65, "aksak-semai*2"},
+                                                  {96, "sarki-devr-i-revani-1"},
+                                                  {97, "sarki-devr-i-revani-1*2"},
+                                                  {100, "sarki-devr-i-revani-2"},
+                                                  {101, "sarki-devr-i-revani-2*2"},
+                                                  {104, "sarki-devr-i-revani-3"},
+                                                  {115, "bektasi-raksani-1"},
+                                                  {116, "bektasi-raksani-2"},
+                                                  {120, "fer*2"},
+                                                  {154, "devr-i-kebir-eski*2"},
+                                                  {155, "devr-i-kebir-yeni*2"},
+                                                  {159, "remel*4"},
+                                                  {160, "remel*2"}};
+
+// The strokes of pattern `name`, every duration times `scale`, bare words expanded.
+std::vector<std::string> PatternStrokes(const std::string& name, int scale) {
+    std::istringstream tokens(kPatterns.at(name));
+    std::vector<std::string> strokes;
+    for (std::string token; tokens >> token;) {
+        if (token == "|") continue;
+        const auto colon = token.find(':');
+        if (colon == std::string::npos) {
+            for (std::string& part : PatternStrokes(token, scale)) strokes.push_back(part);
+            continue;
+        }
+        const auto digits = token.find_first_not_of("0123456789", colon + 1);
+        token.replace(colon + 1, digits - colon - 1,
+                      std::to_string(std::stoi(token.substr(colon + 1)) * scale));
+        strokes.push_back(token);
+    }
+    return strokes;
+}
+
+// Exactly these slots are called sourced or partly sourced, and their strokes are the
+// transcription's: order, hand, syllable, duration, strength where given. Every other fixed
+// usul carries a class and notes in both languages too; the user's slots carry none.
+TEST(DefaultLibrary, SourcedSlotsAreTheReferencesStrokesAndEveryFixedUsulHasItsProvenance) {
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        const SlotProvenance* p = ProvenanceOf(slot);
+        if (slot >= kFirstUserSlot || Slot(slot).totalDuration == 0) {
+            EXPECT_EQ(p, nullptr) << "slot " << slot;
+            continue;
+        }
+        ASSERT_NE(p, nullptr) << "slot " << slot;
+        EXPECT_FALSE(p->noteEnglish.empty() || p->noteTurkish.empty()) << "slot " << slot;
+        const auto sourced = kSourcedSlots.find(slot);
+        EXPECT_EQ(sourced != kSourcedSlots.end(), p->kind == ProvenanceClass::kSourced ||
+                                                      p->kind == ProvenanceClass::kPartlySourced)
+            << "slot " << slot;
+        if (sourced == kSourcedSlots.end()) continue;
+        const auto star = sourced->second.find('*');
+        const std::vector<std::string> expected = PatternStrokes(
+            sourced->second.substr(0, star),
+            star == std::string::npos ? 1 : std::stoi(sourced->second.substr(star + 1)));
+        const UsulRecord usul = Slot(slot);
+        std::vector<const StrokeCell*> strokes;
+        for (const StrokeCell& cell : usul.cells) {
+            if (!cell.IsEmpty()) strokes.push_back(&cell);
+        }
+        ASSERT_EQ(strokes.size(), expected.size()) << "slot " << slot;
+        for (std::size_t k = 0; k < expected.size(); ++k) {
+            const std::string& token = expected[k];
+            const StrokeCell& s = *strokes[k];
+            const auto colon = token.find(':');
+            const auto paren = token.find('(');
+            const std::string syllable = token.substr(0, colon);
+            EXPECT_EQ(s.syllable, FitText(syllable, kSyllableChars)) << slot << " " << token;
+            EXPECT_EQ(s.rightDuration != 0, syllable == "Düm") << slot << " " << token;
+            EXPECT_EQ(s.Duration(), std::stoi(token.substr(colon + 1))) << slot << " " << token;
+            if (paren != std::string::npos) {  // no strength in the sources: any loudness
+                EXPECT_EQ(s.loudness, token[paren + 1] - '0') << slot << " " << token;
+            }
+        }
+    }
+}
+
 #ifdef RITMORA_MAKE_DEFAULT_LIBRARY
 // The generator reads the text source the build used and must give back the very bytes the
 // program carries; a musician's typo or a false claim must stop it with the file and line.
